@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+// How fast the rules are: dealing, marking, removing with the game-over test, whole games.
+#include "Game.h"
+#include "GameHost.h"
+#include "Random.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace brimbal;
+
+namespace {
+
+// A host that does nothing, so only the rules are measured.
+class TQuietHost final : public IGameHost {
+public:
+    int Answer = 7;
+    void RecalcSpielfeld() override {}
+    void SetNeedsRedraw() override {}
+    void RepaintSpielfeld() override {}
+    void SpielfeldDrawMarkierung() override {}
+    void SetStatusText(int, std::string_view text) override {
+        benchmark::DoNotOptimize(text.data());
+    }
+    int GameoverScreen() override { return Answer; }
+    void CloseMainWindow() override {}
+    double TimeOfDay() override { return 0.5; }
+};
+
+// The cell of the largest group on the board, found with silent markings.
+std::pair<int, int> LargestGroup(TGame& game) {
+    std::pair<int, int> best{0, 0};
+    int bestSize = 0;
+    for (int row = 0; row < KRows; ++row) {
+        for (int column = 0; column < KFieldColumns; ++column) {
+            const int size = game.FeldMarkTilesBeginningWith(column, row, true);
+            if (size > bestSize) {
+                bestSize = size;
+                best = {column, row};
+            }
+        }
+    }
+    game.DeselectAll();
+    return best;
+}
+
+void BM_InitGame(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(1);
+    TGame game(host, rng);
+    game.SetModus(2);
+    for (auto _ : state) {
+        game.InitGame();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_InitGame);
+
+void BM_MarkLargestGroup(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(2);
+    TGame game(host, rng);
+    game.InitGame();
+    const auto [column, row] = LargestGroup(game);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.FeldMarkTilesBeginningWith(column, row, false));
+    }
+}
+BENCHMARK(BM_MarkLargestGroup);
+
+void BM_CheckForGameoverFullBoard(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(3);
+    TGame game(host, rng);
+    game.InitGame();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.CheckForGameover());
+    }
+}
+BENCHMARK(BM_CheckForGameoverFullBoard);
+
+// The worst case: a full board of lone tiles, where every cell must be looked at.
+void BM_CheckForGameoverNoGroup(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(3);
+    TGame game(host, rng);
+    for (int row = 0; row < KRows; ++row) {
+        for (int column = 0; column < KFieldColumns; ++column) {
+            game.SetTile(column, row, 1 + (row + column) % 2);
+        }
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.CheckForGameover());
+    }
+}
+BENCHMARK(BM_CheckForGameoverNoGroup);
+
+void BM_RemoveTiles(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(4);
+    TGame game(host, rng);
+    game.SetModus(2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.InitGame();
+        const auto [column, row] = LargestGroup(game);
+        game.FeldMarkTilesBeginningWith(column, row, false);
+        state.ResumeTiming();
+        game.RemoveTiles();
+    }
+}
+BENCHMARK(BM_RemoveTiles);
+
+// A whole game in mode 1: a seeded player clicks random cells until the game is over.
+void BM_RandomGame(benchmark::State& state) {
+    TQuietHost host;
+    TRandom rng(5);
+    TRandom player(6);
+    TGame game(host, rng);
+    game.SetModus(1);
+    game.SetQuick(true);
+    std::int64_t clicks = 0;
+    for (auto _ : state) {
+        game.InitGame();
+        while (game.GameRunning()) {
+            game.SpielfeldMouseUp(player.Random(KFieldColumns), player.Random(KRows));
+            ++clicks;
+        }
+    }
+    state.counters["clicks/game"] =
+        benchmark::Counter(static_cast<double>(clicks), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_RandomGame);
+
+} // namespace
+
+BENCHMARK_MAIN();

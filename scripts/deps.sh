@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Brimbal authors
+#
+# Installs the Debian packages Brimbal needs to build, test and run.
+# Only missing packages are installed; apt-get update runs only then.
+set -euo pipefail
+
+packages=(
+    cmake g++ make ninja-build ccache clang-format
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    libbenchmark-dev
+    fonts-liberation
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

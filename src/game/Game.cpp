@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "Game.h"
+
+#include "GameHost.h"
+#include "NStrings.h"
+#include "Random.h"
+
+#include <cstring>
+#include <limits>
+
+namespace brimbal {
+
+namespace {
+
+bool InField(std::int32_t column, std::int32_t row) {
+    return column >= 0 && column < KFieldColumns && row >= 0 && row < KRows;
+}
+
+// Points for n removed tiles, kept within 32 bits so a marathon game cannot overflow.
+std::int32_t AddPoints(std::int32_t total, std::int32_t points) {
+    if (total > std::numeric_limits<std::int32_t>::max() - points) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return total + points;
+}
+
+} // namespace
+
+TGame::TGame(IGameHost& host, IRandom& random) : Host(host), Rng(random) {}
+
+std::int32_t TGame::Tile(int column, int row) const {
+    if (column < 0 || column >= KFeldColumns || row < 0 || row >= KRows) {
+        return 0;
+    }
+    return Feld[column][row];
+}
+
+void TGame::SetTile(int column, int row, std::int32_t value) {
+    if (column >= 0 && column < KFeldColumns && row >= 0 && row < KRows) {
+        Feld[column][row] = value;
+    }
+}
+
+bool TGame::IsMarked(int column, int row) const {
+    return InField(column, row) && Marked[column][row];
+}
+
+void TGame::ClearMarks() {
+    std::memset(Marked, 0, sizeof Marked);
+}
+
+void TGame::InitGame() {
+    // Row by row from the top, each row from left to right: the order of the random draws.
+    for (int row = 0; row < KRows; ++row) {
+        for (int column = 0; column < KFieldColumns; ++column) {
+            Feld[column][row] = Rng.Random(KColours) + 1;
+            Marked[column][row] = false;
+        }
+    }
+    FMarkedCount = 0;
+    if (FModus > 1) {
+        DealPreview();
+    }
+    Host.RecalcSpielfeld();
+    Host.RepaintSpielfeld();
+    FGameRunning = true;
+    FGameStart = Host.TimeOfDay();
+    UpdateScore(-1);
+    FMaxGroup = 0;
+}
+
+void TGame::DealPreview() {
+    const std::int32_t top = Rng.Random(KRows);
+    for (int row = KRows - 1; row >= top; --row) {
+        Feld[KPreviewColumn][row] = Rng.Random(KColours) + 1;
+    }
+}
+
+void TGame::FloodMark(std::int32_t column, std::int32_t row, std::int32_t value,
+                      std::int32_t& count) {
+    if (!InField(column, row) || Feld[column][row] != value || Marked[column][row]) {
+        return;
+    }
+    Marked[column][row] = true;
+    ++count;
+    FloodMark(column - 1, row, value, count);
+    FloodMark(column + 1, row, value, count);
+    FloodMark(column, row - 1, value, count);
+    FloodMark(column, row + 1, value, count);
+}
+
+std::int32_t TGame::FeldMarkTilesBeginningWith(std::int32_t column, std::int32_t row, bool silent) {
+    if (!InField(column, row) || Feld[column][row] == 0) {
+        return 0;
+    }
+    ClearMarks();
+    std::int32_t count = 0;
+    FloodMark(column, row, Feld[column][row], count);
+    if (count < 2) {
+        DeselectAll();
+        if (!silent) {
+            Host.SetStatusText(0, "Zuwenig aneinanderhängende!");
+        }
+    } else if (!silent) {
+        FMarkedCount = count;
+        Host.SetStatusText(0, "Das sind " + IntToText(count) + " Felder!");
+        Host.SpielfeldDrawMarkierung();
+        Host.RepaintSpielfeld();
+    }
+    return count;
+}
+
+void TGame::DeselectAll() {
+    FSelectionActive = false;
+    ClearMarks();
+    FMarkedCount = 0;
+}
+
+void TGame::SpielfeldMouseUp(std::int32_t column, std::int32_t row) {
+    if (!InField(column, row) || Feld[column][row] == 0) {
+        DeselectAll();
+        Host.SetNeedsRedraw();
+        Host.RepaintSpielfeld();
+        return;
+    }
+    // A lone tile drops an earlier selection without a redraw of its own; redraw here so
+    // that the dropped outline does not linger on the board.
+    const bool hadOutline = FMarkedCount >= 2;
+    if (FQuick) {
+        FeldMarkTilesBeginningWith(column, row, false);
+        if (hadOutline && FMarkedCount == 0) {
+            Host.SetNeedsRedraw();
+            Host.RepaintSpielfeld();
+        }
+        RemoveTiles();
+        return;
+    }
+    if (FSelectionActive && Marked[column][row]) {
+        RemoveTiles();
+        FSelectionActive = false;
+        return;
+    }
+    FSelectionActive = true;
+    FeldMarkTilesBeginningWith(column, row, false);
+    if (hadOutline && FMarkedCount == 0) {
+        Host.SetNeedsRedraw();
+        Host.RepaintSpielfeld();
+    }
+}
+
+void TGame::RemoveTiles() {
+    if (FMarkedCount < 2) {
+        return;
+    }
+    std::int32_t removed = 0;
+    for (int column = 0; column < KFieldColumns; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            if (Marked[column][row]) {
+                Feld[column][row] = 0;
+                ++removed;
+            }
+        }
+    }
+    if (!FAnimation) {
+        for (int column = 0; column < KFieldColumns; ++column) {
+            if (DropColumn(column) == 0) {
+                // The columns to the left move one place right and cover the empty one.
+                for (int d = column; d >= 1; --d) {
+                    std::memcpy(Feld[d], Feld[d - 1], sizeof Feld[d]);
+                }
+                Auffuellen();
+            }
+        }
+    }
+    UpdateScore(removed);
+    if (CheckForGameover()) {
+        FGameRunning = false;
+        Host.SetNeedsRedraw();
+        Host.RepaintSpielfeld();
+        if (Host.GameoverScreen() == 6) {
+            InitGame();
+            return;
+        }
+        Host.CloseMainWindow();
+    }
+    DeselectAll();
+    Host.SetNeedsRedraw();
+    Host.RepaintSpielfeld();
+}
+
+std::int32_t TGame::DropColumn(std::int32_t column) {
+    if (column < 0 || column >= KFieldColumns) {
+        return 0;
+    }
+    std::int32_t* cells = Feld[column];
+    // Compact the tiles downward, keeping their order; the rows above them become empty.
+    int write = KRows - 1;
+    for (int row = KRows - 1; row >= 0; --row) {
+        if (cells[row] != 0) {
+            cells[write--] = cells[row];
+        }
+    }
+    const std::int32_t count = KRows - 1 - write;
+    for (; write >= 0; --write) {
+        cells[write] = 0;
+    }
+    return count;
+}
+
+void TGame::Auffuellen() {
+    if (FModus == 1) {
+        std::memset(Feld[0], 0, sizeof Feld[0]);
+        return;
+    }
+    std::memcpy(Feld[0], Feld[KPreviewColumn], sizeof Feld[0]);
+    std::memset(Feld[KPreviewColumn], 0, sizeof Feld[KPreviewColumn]);
+    DealPreview();
+}
+
+void TGame::UpdateScore(std::int32_t n) {
+    if (n == -1) {
+        FTotal = 0;
+        FMaxGroup = 0;
+    } else {
+        const std::int32_t points = n * (n - 1);
+        if (n > FMaxGroup) {
+            FMaxGroup = n;
+        }
+        FTotal = AddPoints(FTotal, points);
+        Host.SetStatusText(0, "Du bekommst dafür " + IntToText(points) + " Punkte.");
+    }
+    Host.SetStatusText(1, "Punkte: " + IntToText(FTotal));
+}
+
+bool TGame::CheckForGameover() {
+    // Equivalent to marking every cell silently: a group of two or more exists exactly when two
+    // neighbouring cells hold the same tile, and a lone tile (which drops the selection) exists
+    // when some tile has no equal neighbour.
+    bool groupFound = false;
+    bool loneFound = false;
+    for (int column = 0; column < KFieldColumns && !(groupFound && loneFound); ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            const std::int32_t value = Feld[column][row];
+            if (value == 0) {
+                continue;
+            }
+            const bool paired = (column > 0 && Feld[column - 1][row] == value) ||
+                                (column < KFieldColumns - 1 && Feld[column + 1][row] == value) ||
+                                (row > 0 && Feld[column][row - 1] == value) ||
+                                (row < KRows - 1 && Feld[column][row + 1] == value);
+            groupFound = groupFound || paired;
+            loneFound = loneFound || !paired;
+        }
+    }
+    if (loneFound) {
+        FSelectionActive = false;
+    }
+    ClearMarks();
+    FMarkedCount = 0;
+    return !groupFound;
+}
+
+} // namespace brimbal

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include <cstdint>
+
+namespace brimbal {
+
+class IGameHost;
+class IRandom;
+
+// Columns 0 to 10 are the playing field, column 11 holds the preview of the modes above 1.
+constexpr int KFieldColumns = 11;
+constexpr int KFeldColumns = 12;
+constexpr int KRows = 11;
+constexpr int KPreviewColumn = 11;
+constexpr std::int32_t KColours = 5;
+
+// The state of one game and its rules. Everything the player sees of it goes through the host.
+class TGame {
+public:
+    TGame(IGameHost& host, IRandom& random);
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    // Deals a new board in the current mode (with a preview when the mode is above 1).
+    void InitGame();
+    // Deals a run of 1 to 11 tiles into column 11, from row 10 upward.
+    void DealPreview();
+    // Marks the group at a cell. Returns its size: 0 for an empty cell, 1 for a lone tile.
+    std::int32_t FeldMarkTilesBeginningWith(std::int32_t column, std::int32_t row, bool silent);
+    // Drops the selection: no marks, MarkedCount 0, SelectionActive false.
+    void DeselectAll();
+    // A mouse release over the cell that the hit test found; (-1, -1) for none.
+    void SpielfeldMouseUp(std::int32_t column, std::int32_t row);
+    // Removes the marked group, lets tiles fall, closes empty columns, scores, tests for game over.
+    void RemoveTiles();
+    // Lets the tiles of a column fall to the bottom; returns how many it holds.
+    std::int32_t DropColumn(std::int32_t column);
+    // Refills column 0: empty in mode 1, otherwise the preview column, then a fresh preview.
+    void Auffuellen();
+    // Scores a removal of n tiles; -1 resets the score for a new game.
+    void UpdateScore(std::int32_t n);
+    // True when the playing field holds no group of two or more. Clears every mark.
+    bool CheckForGameover();
+
+    // Board: columns 0 to 11, rows 0 to 10. Outside that, reads give 0 and writes do nothing.
+    std::int32_t Tile(int column, int row) const;
+    void SetTile(int column, int row, std::int32_t value);
+    bool IsMarked(int column, int row) const;
+
+    std::int32_t MarkedCount() const { return FMarkedCount; }
+    bool SelectionActive() const { return FSelectionActive; }
+    std::int32_t Total() const { return FTotal; }
+    std::int32_t MaxGroup() const { return FMaxGroup; }
+    bool GameRunning() const { return FGameRunning; }
+    double GameStart() const { return FGameStart; }
+    std::int32_t Modus() const { return FModus; }
+    bool Quick() const { return FQuick; }
+    bool Animation() const { return FAnimation; }
+
+    void SetModus(std::int32_t modus) { FModus = modus; }
+    void SetQuick(bool quick) { FQuick = quick; }
+    void SetAnimation(bool animation) { FAnimation = animation; }
+    // The state before the first game: no game running, its start at midnight.
+    void ResetClock() {
+        FGameStart = 0.0;
+        FGameRunning = false;
+    }
+
+private:
+    void FloodMark(std::int32_t column, std::int32_t row, std::int32_t value, std::int32_t& count);
+    void ClearMarks();
+
+    IGameHost& Host;
+    IRandom& Rng;
+
+    std::int32_t Feld[KFeldColumns][KRows] = {};
+    bool Marked[KFieldColumns][KRows] = {};
+    std::int32_t FMarkedCount = 0;
+    bool FSelectionActive = false;
+    std::int32_t FModus = 1;
+    std::int32_t FTotal = 0;
+    std::int32_t FMaxGroup = 0;
+    bool FGameRunning = false;
+    double FGameStart = 0.0;
+    bool FQuick = false;
+    bool FAnimation = false;
+};
+
+} // namespace brimbal

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include "GameHost.h"
+#include "Random.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace brimbal {
+
+// Records every call of the rules as one line, in order.
+class TFakeGameHost : public IGameHost {
+public:
+    QStringList Calls;
+    QString Panel0 = "<Hint>";
+    QString Panel1;
+    int GameoverAnswer = 7;
+    double Now = 0.25;
+    std::function<void()> DuringGameover;
+
+    void RecalcSpielfeld() override { Calls << "recalc"; }
+    void SetNeedsRedraw() override { Calls << "redraw"; }
+    void RepaintSpielfeld() override { Calls << "repaint"; }
+    void SpielfeldDrawMarkierung() override { Calls << "outline"; }
+    void SetStatusText(int panel, std::string_view text) override {
+        const QString t = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        Calls << QString("status%1 %2").arg(panel).arg(t);
+        (panel == 0 ? Panel0 : Panel1) = t;
+    }
+    int GameoverScreen() override {
+        Calls << "gameover";
+        if (DuringGameover) {
+            DuringGameover();
+        }
+        return GameoverAnswer;
+    }
+    void CloseMainWindow() override { Calls << "close"; }
+    double TimeOfDay() override { return Now; }
+};
+
+// Hands out given numbers first, then numbers of a seeded generator; remembers each n asked for.
+class TScriptedRandom : public IRandom {
+public:
+    std::deque<std::int32_t> Script;
+    std::vector<std::int32_t> Asked;
+    TRandom Fallback{12345};
+
+    std::int32_t Random(std::int32_t n) override {
+        Asked.push_back(n);
+        if (Script.empty()) {
+            return Fallback.Random(n);
+        }
+        const std::int32_t value = Script.front();
+        Script.pop_front();
+        return value;
+    }
+};
+
+} // namespace brimbal
