@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+// How fast the board is drawn into the back buffer: full redraws and the outline of a group.
+#include "BoardGeometry.h"
+#include "BoardRenderer.h"
+#include "Game.h"
+#include "GameHost.h"
+#include "Random.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+using namespace brimbal;
+
+namespace {
+
+class TQuietHost final : public IGameHost {
+public:
+    void RecalcSpielfeld() override {}
+    void SetNeedsRedraw() override {}
+    void RepaintSpielfeld() override {}
+    void SpielfeldDrawMarkierung() override {}
+    void SetStatusText(int, std::string_view) override {}
+    int GameoverScreen() override { return 7; }
+    void CloseMainWindow() override {}
+    double TimeOfDay() override { return 0.5; }
+};
+
+// A full board in mode 2 whose top two rows hold a group of 20 tiles in columns 0 to 9.
+struct TBoard {
+    TQuietHost Host;
+    TRandom Rng{11};
+    TGame Game{Host, Rng};
+
+    explicit TBoard(bool markGroup) {
+        Game.SetModus(2);
+        Game.InitGame();
+        for (int row = 0; row < KRows; ++row) {
+            for (int column = 0; column < KFieldColumns; ++column) {
+                const bool inGroup = row < 2 && column < 10;
+                Game.SetTile(column, row, inGroup ? 1 : 2 + (row + column) % 4);
+            }
+        }
+        if (markGroup) {
+            Game.SpielfeldMouseUp(0, 0);
+        }
+    }
+};
+
+void BM_SpielfeldDraw(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    TViewOptions options;
+    options.AnzeigeBitmaps = state.range(2) != 0;
+    options.Bubble = true;
+    TBoard board(true);
+    TBoardGeometry geometry;
+    geometry.RecalcSpielfeld(width, height, options.AnzeigeBitmaps);
+    TBoardRenderer renderer;
+    renderer.SetSize(width, height);
+    for (auto _ : state) {
+        renderer.SpielfeldDraw(board.Game, geometry, options);
+        benchmark::DoNotOptimize(renderer.BackBuffer().constBits());
+    }
+}
+BENCHMARK(BM_SpielfeldDraw)
+    ->ArgNames({"w", "h", "balls"})
+    ->Args({637, 485, 0})
+    ->Args({637, 485, 1})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->Args({3840, 2160, 0})
+    ->Args({3840, 2160, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_SpielfeldDrawMarkierung(benchmark::State& state) {
+    TBoard board(true);
+    TBoardGeometry geometry;
+    geometry.RecalcSpielfeld(637, 485, false);
+    TBoardRenderer renderer;
+    renderer.SetSize(637, 485);
+    renderer.SpielfeldDraw(board.Game, geometry, TViewOptions());
+    for (auto _ : state) {
+        renderer.SpielfeldDrawMarkierung(board.Game, geometry);
+        benchmark::DoNotOptimize(renderer.BackBuffer().constBits());
+    }
+}
+BENCHMARK(BM_SpielfeldDrawMarkierung)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "BoardGeometry.h"
+
+#include <algorithm>
+
+namespace brimbal {
+
+namespace {
+constexpr std::int32_t KCells = 11;
+} // namespace
+
+void TBoardGeometry::RecalcSpielfeld(std::int32_t width, std::int32_t height, bool bitmaps) {
+    FCellWidth = width / 12;
+    FCellHeight = height / 12;
+    FTileWidth = (FCellWidth * 8) / 9;
+    FTileHeight = (FCellHeight * 3) / 4;
+    if (bitmaps) {
+        const std::int32_t size = std::min(FTileWidth, FTileHeight) >= 35 ? 48 : 32;
+        FTileWidth = size;
+        FTileHeight = size;
+    }
+    FFieldLeft = (width - KCells * FCellWidth) / 2 + (FCellWidth - FTileWidth) / 2;
+    FFieldTop = (height - KCells * FCellHeight) / 2 + (FCellHeight - FTileHeight) / 2;
+}
+
+TCell TBoardGeometry::TryToFigureOutTheField(std::int32_t x, std::int32_t y) const {
+    if (x < FFieldLeft || y < FFieldTop || FCellWidth <= 0 || FCellHeight <= 0) {
+        return {};
+    }
+    const std::int32_t column = (x - FFieldLeft) / FCellWidth;
+    const std::int32_t row = (y - FFieldTop) / FCellHeight;
+    if (column >= KCells || row >= KCells) {
+        return {};
+    }
+    return {column, row};
+}
+
+} // namespace brimbal

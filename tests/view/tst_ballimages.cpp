@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "BallImages.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace brimbal;
+
+namespace {
+
+const QRgb KWhite = qRgb(255, 255, 255);
+
+double Distance(double x, double y, double centre) {
+    return std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+}
+
+} // namespace
+
+class TestBallImages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void images_data();
+    void images();
+    void transparentBitmaps();
+};
+
+void TestBallImages::images_data() {
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QColor>("centre");
+    QTest::addColumn<double>("diameter");
+    const QList<QColor> centre32{
+        {191, 23, 29}, {203, 142, 75}, {206, 199, 84}, {100, 160, 95}, {101, 136, 175}};
+    const QList<QColor> centre48{
+        {215, 71, 71}, {215, 143, 64}, {196, 187, 59}, {71, 149, 70}, {102, 135, 176}};
+    QTest::newRow("32 grey") << 32 << 0 << QColor() << 32.0;
+    QTest::newRow("48 grey") << 48 << 0 << QColor() << 44.0;
+    for (int value = 1; value <= 5; ++value) {
+        QTest::addRow("32 value %d", value) << 32 << value << centre32[value - 1] << 32.0;
+        QTest::addRow("48 value %d", value) << 48 << value << centre48[value - 1] << 44.0;
+    }
+}
+
+void TestBallImages::images() {
+    QFETCH(int, size);
+    QFETCH(int, index);
+    QFETCH(QColor, centre);
+    QFETCH(double, diameter);
+    const TBallImages balls;
+    const QImage& image = balls.Image(size, index);
+    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(image.pixel(0, 0), KWhite);
+
+    // Well inside the ball no pixel is pure white; well outside every pixel is.
+    const double middle = size / 2.0;
+    QRect ball;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double distance = Distance(x, y, middle);
+            const QRgb pixel = image.pixel(x, y);
+            if (distance < diameter / 2 - 1) {
+                QVERIFY2(pixel != KWhite, qPrintable(QString("white at %1,%2").arg(x).arg(y)));
+            } else if (distance > diameter / 2 + 1.5) {
+                QVERIFY2(pixel == KWhite, qPrintable(QString("not white at %1,%2").arg(x).arg(y)));
+            }
+            if (pixel != KWhite) {
+                ball |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (size == 32) {
+        QCOMPARE(ball, QRect(0, 0, 32, 32)); // touches all four edges
+        QCOMPARE(image.pixel(31, 31), KWhite);
+    } else {
+        for (int margin : {ball.left(), ball.top(), 47 - ball.right(), 47 - ball.bottom()}) {
+            QVERIFY2(margin >= 1 && margin <= 3, qPrintable(QString("margin %1").arg(margin)));
+        }
+    }
+
+    // Lit from the upper left: brightest there, darkest toward the lower right.
+    const int third = size / 3;
+    const int highlight = qGray(image.pixel(third, third));
+    const int shadow = qGray(image.pixel(size - third, size - third));
+    const int middleGray = qGray(image.pixel(size / 2, size / 2));
+    QVERIFY(highlight > middleGray);
+    QVERIFY(middleGray > shadow);
+
+    if (centre.isValid()) {
+        const QColor actual(image.pixel(size / 2, size / 2));
+        QVERIFY2(std::abs(actual.red() - centre.red()) <= 16 &&
+                     std::abs(actual.green() - centre.green()) <= 16 &&
+                     std::abs(actual.blue() - centre.blue()) <= 16,
+                 qPrintable(QString("centre %1 instead of %2").arg(actual.name(), centre.name())));
+    }
+}
+
+void TestBallImages::transparentBitmaps() {
+    const TBallImages balls;
+    for (int tileWidth : {32, 48}) {
+        for (int value = 1; value <= 5; ++value) {
+            const QImage& bitmap = balls.Ball(tileWidth, value);
+            const QImage& image = balls.Image(tileWidth, value);
+            QCOMPARE(bitmap.size(), image.size());
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb pixel = bitmap.pixel(x, y);
+                    if (image.pixel(x, y) == KWhite) {
+                        QCOMPARE(qAlpha(pixel), 0);
+                    } else {
+                        QCOMPARE(pixel, image.pixel(x, y));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY(balls.Ball(32, 6).isNull());
+    QVERIFY(balls.Image(40, 1).isNull());
+}
+
+QTEST_MAIN(TestBallImages)
+#include "tst_ballimages.moc"

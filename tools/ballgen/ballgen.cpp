@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+//
+// Draws the ball images: ball32_N.png and ball48_N.png for N = 0..5.
+//
+// Usage: brimbal_ballgen OUTDIR          write the twelve PNGs into OUTDIR
+//        brimbal_ballgen --check DIR     verify the PNGs in DIR, exit 1 on any failure
+//
+// Each ball is a glossy sphere on pure white. Pure white is the transparent colour when the
+// game draws a ball, so no pixel the disc touches may be pure white, and every pixel it does
+// not touch must be. Shading is done in linear light and the colour is only ever scaled, so
+// orange darkens towards brown and yellow towards olive instead of towards grey.
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace brimbal {
+namespace {
+
+struct Vec3 {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
+Vec3 operator*(Vec3 v, double s) {
+    return {v.x * s, v.y * s, v.z * s};
+}
+
+Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+double Dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vec3 Normalized(Vec3 v) {
+    return v * (1.0 / std::sqrt(Dot(v, v)));
+}
+
+struct Rgb {
+    int r;
+    int g;
+    int b;
+};
+
+// Geometry of one image size. The disc centre and radius are in pixel units, with pixel (i, j)
+// covering [i, i+1) x [j, j+1).
+struct BallSize {
+    int size;
+    double centre;
+    double radius;
+    std::array<Rgb, 6> centreColours; // wanted colour at the middle of the image, per value
+};
+
+const std::array<BallSize, 2> kSizes = {{
+    {32,
+     16.0,
+     16.0,
+     {{{150, 150, 150},
+       {191, 23, 29},
+       {203, 142, 75},
+       {206, 199, 84},
+       {100, 160, 95},
+       {101, 136, 175}}}},
+    {48,
+     24.0,
+     22.0,
+     {{{150, 150, 150},
+       {215, 71, 71},
+       {215, 143, 64},
+       {196, 187, 59},
+       {71, 149, 70},
+       {102, 135, 176}}}},
+}};
+
+constexpr int kSubsamples = 16;    // per pixel and axis
+constexpr int kMaxBallLevel = 254; // no ball pixel may reach pure white
+constexpr int kHighlightPeak = 250;
+
+// The highlight sits where the surface normal equals this half vector: about a third of the way
+// in from the top-left corner. The key light is the mirror of the view direction about it.
+const Vec3 kHalf = Normalized({-0.37, -0.39, std::sqrt(1.0 - 0.37 * 0.37 - 0.39 * 0.39)});
+const Vec3 kLight = Normalized(kHalf * (2.0 * kHalf.z) + Vec3{0.0, 0.0, -1.0});
+
+double SrgbToLinear(double v) {
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+double LinearToSrgb(double v) {
+    v = std::clamp(v, 0.0, 1.0);
+    return v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1.0 / 2.4) - 0.055;
+}
+
+// Rolls values above a knee smoothly towards `peak` so the highlight never flattens into a
+// clipped blob and never reaches white.
+double SoftClip(double v, double peak) {
+    const double knee = 0.75 * peak;
+    if (v <= knee) {
+        return v;
+    }
+    const double room = peak - knee;
+    return knee + room * (1.0 - std::exp(-(v - knee) / room));
+}
+
+// Linear-light colour of the sphere at unit normal n for base colour `base`.
+Vec3 ShadeSphere(Vec3 n, Vec3 base) {
+    // Wrapped Lambert: a soft terminator that keeps the lower right dark but not black.
+    const double wrap = 0.35;
+    const double lambert = std::max(0.0, (Dot(n, kLight) + wrap) / (1.0 + wrap));
+    const double diffuse = 0.06 + 0.94 * std::pow(lambert, 1.4);
+
+    // A faint coloured bounce light along the lower-right rim rounds off the shadow side.
+    const double back = std::max(0.0, -Dot(n, kLight));
+    const double bounce = 0.16 * back * std::pow(1.0 - n.z, 2.0);
+
+    // Slight darkening towards the silhouette.
+    const double rim = 0.82 + 0.18 * std::sqrt(n.z);
+
+    const Vec3 body = base * ((diffuse + bounce) * rim);
+
+    // Two highlight lobes: a tight bright spot and a broad gloss around it.
+    const double nh = std::max(0.0, Dot(n, kHalf));
+    const double gloss = 0.95 * std::pow(nh, 90.0) + 0.20 * std::pow(nh, 30.0);
+
+    return body * (1.0 - std::min(gloss, 1.0)) + Vec3{gloss, gloss, gloss};
+}
+
+// True if pixel (px, py) overlaps the open disc at all.
+bool PixelTouchesDisc(int px, int py, double centre, double radius) {
+    const double nx = std::clamp(centre, double(px), double(px + 1));
+    const double ny = std::clamp(centre, double(py), double(py + 1));
+    const double dx = nx - centre;
+    const double dy = ny - centre;
+    return dx * dx + dy * dy < radius * radius;
+}
+
+struct Sample {
+    Vec3 colour;     // mean linear colour of the covered part
+    double coverage; // fraction of the pixel inside the disc
+};
+
+// Supersamples one pixel of the ball.
+Sample RenderPixel(const BallSize& geo, Vec3 base, int px, int py) {
+    const double peak = SrgbToLinear(kHighlightPeak / 255.0);
+    Vec3 sum;
+    int inside = 0;
+    for (int sy = 0; sy < kSubsamples; ++sy) {
+        for (int sx = 0; sx < kSubsamples; ++sx) {
+            const double x = (px + (sx + 0.5) / kSubsamples - geo.centre) / geo.radius;
+            const double y = (py + (sy + 0.5) / kSubsamples - geo.centre) / geo.radius;
+            const double rr = x * x + y * y;
+            if (rr >= 1.0) {
+                continue;
+            }
+            const Vec3 c = ShadeSphere({x, y, std::sqrt(1.0 - rr)}, base);
+            sum = sum + Vec3{SoftClip(c.x, peak), SoftClip(c.y, peak), SoftClip(c.z, peak)};
+            ++inside;
+        }
+    }
+    if (inside == 0) {
+        return {{1.0, 1.0, 1.0}, 0.0};
+    }
+    return {sum * (1.0 / inside), double(inside) / (kSubsamples * kSubsamples)};
+}
+
+// Blends the ball over white by coverage. The white turns transparent in the game, so a faint
+// rim pixel would show as a pale dot on the grey board. Blending the encoded values (not
+// linear light) and easing the coverage upwards keeps the edge smooth without that fringe.
+int EdgeBlend(double linear, double coverage) {
+    const double alpha = std::max(0.12, coverage * (2.0 - coverage));
+    const double v = 255.0 - alpha * (255.0 - LinearToSrgb(linear) * 255.0);
+    return std::clamp(int(std::lround(v)), 0, kMaxBallLevel);
+}
+
+QImage RenderBall(const BallSize& geo, Vec3 base) {
+    QImage image(geo.size, geo.size, QImage::Format_RGB32);
+    for (int py = 0; py < geo.size; ++py) {
+        for (int px = 0; px < geo.size; ++px) {
+            if (!PixelTouchesDisc(px, py, geo.centre, geo.radius)) {
+                image.setPixel(px, py, qRgb(255, 255, 255));
+                continue;
+            }
+            const Sample s = RenderPixel(geo, base, px, py);
+            image.setPixel(px, py,
+                           qRgb(EdgeBlend(s.colour.x, s.coverage),
+                                EdgeBlend(s.colour.y, s.coverage),
+                                EdgeBlend(s.colour.z, s.coverage)));
+        }
+    }
+    return image;
+}
+
+// Mean linear colour of the two or four pixels at the middle of the image.
+Vec3 CentreAverage(const BallSize& geo, Vec3 base) {
+    const int lo = (geo.size - 1) / 2;
+    const int hi = geo.size / 2;
+    Vec3 sum;
+    int count = 0;
+    for (int py = lo; py <= hi; ++py) {
+        for (int px = lo; px <= hi; ++px) {
+            sum = sum + RenderPixel(geo, base, px, py).colour;
+            ++count;
+        }
+    }
+    return sum * (1.0 / count);
+}
+
+// Finds the base colour whose shaded middle matches `want`. The shading is nearly linear in the
+// base colour there, so a few rounds of rescaling converge.
+Vec3 CalibrateBase(const BallSize& geo, Rgb want) {
+    const Vec3 target{SrgbToLinear(want.r / 255.0), SrgbToLinear(want.g / 255.0),
+                      SrgbToLinear(want.b / 255.0)};
+    Vec3 base = target;
+    for (int round = 0; round < 8; ++round) {
+        const Vec3 got = CentreAverage(geo, base);
+        base = {base.x * target.x / got.x, base.y * target.y / got.y, base.z * target.z / got.z};
+    }
+    return base;
+}
+
+QString FileName(const QString& dir, int size, int value) {
+    return QDir(dir).filePath(QStringLiteral("ball%1_%2.png").arg(size).arg(value));
+}
+
+int Generate(const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    for (const BallSize& geo : kSizes) {
+        for (int value = 0; value < 6; ++value) {
+            const QImage image = RenderBall(geo, CalibrateBase(geo, geo.centreColours[value]));
+            const QString path = FileName(dir, geo.size, value);
+            if (!image.save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+bool IsWhite(QRgb c) {
+    return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255;
+}
+
+// Checks one image against the rules the game relies on; prints a line and returns the verdict.
+bool CheckImage(const QString& path, const BallSize& geo, int value) {
+    QImage image(path);
+    if (image.isNull()) {
+        std::printf("FAIL %s: cannot read\n", qPrintable(path));
+        return false;
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+    bool ok = true;
+    QString notes;
+    if (image.width() != geo.size || image.height() != geo.size) {
+        std::printf("FAIL %s: size %dx%d\n", qPrintable(path), image.width(), image.height());
+        return false;
+    }
+    if (!IsWhite(image.pixel(0, 0))) {
+        ok = false;
+        notes += QStringLiteral(" (0,0)-not-white");
+    }
+    int badInside = 0;
+    int badOutside = 0;
+    for (int y = 0; y < geo.size; ++y) {
+        for (int x = 0; x < geo.size; ++x) {
+            const bool touched = PixelTouchesDisc(x, y, geo.centre, geo.radius);
+            const bool white = IsWhite(image.pixel(x, y));
+            badInside += (touched && white) ? 1 : 0;
+            badOutside += (!touched && !white) ? 1 : 0;
+        }
+    }
+    if (badInside != 0 || badOutside != 0) {
+        ok = false;
+        notes +=
+            QStringLiteral(" white-inside=%1 non-white-outside=%2").arg(badInside).arg(badOutside);
+    }
+
+    // Centre colour: every middle pixel must be within tolerance of the wanted value.
+    const Rgb want = geo.centreColours[value];
+    const int lo = (geo.size - 1) / 2;
+    const int hi = geo.size / 2;
+    int worst = 0;
+    for (int y = lo; y <= hi; ++y) {
+        for (int x = lo; x <= hi; ++x) {
+            const QRgb c = image.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(c) - want.r), std::abs(qGreen(c) - want.g),
+                              std::abs(qBlue(c) - want.b)});
+        }
+    }
+    notes += QStringLiteral(" want=(%1,%2,%3) middle=").arg(want.r).arg(want.g).arg(want.b);
+    for (int y = lo; y <= hi; ++y) {
+        for (int x = lo; x <= hi; ++x) {
+            const QRgb c = image.pixel(x, y);
+            notes += QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+        }
+    }
+    notes += QStringLiteral(" worst-diff=%1").arg(worst);
+    if (worst > 12) {
+        ok = false;
+    }
+
+    // Distance from each edge to the first non-white row or column: left, top, right, bottom.
+    std::array<int, 4> margin = {-1, -1, -1, -1};
+    for (int i = 0; i < geo.size; ++i) {
+        for (int j = 0; j < geo.size; ++j) {
+            const int far = geo.size - 1 - i;
+            if (margin[0] < 0 && !IsWhite(image.pixel(i, j))) {
+                margin[0] = i;
+            }
+            if (margin[1] < 0 && !IsWhite(image.pixel(j, i))) {
+                margin[1] = i;
+            }
+            if (margin[2] < 0 && !IsWhite(image.pixel(far, j))) {
+                margin[2] = i;
+            }
+            if (margin[3] < 0 && !IsWhite(image.pixel(j, far))) {
+                margin[3] = i;
+            }
+        }
+    }
+    notes += QStringLiteral(" margins=%1,%2,%3,%4")
+                 .arg(margin[0])
+                 .arg(margin[1])
+                 .arg(margin[2])
+                 .arg(margin[3]);
+    const int minMargin = geo.size == 32 ? 0 : 1;
+    const int maxMargin = geo.size == 32 ? 0 : 3;
+    for (int m : margin) {
+        if (m < minMargin || m > maxMargin) {
+            ok = false;
+        }
+    }
+
+    std::printf("%s %s:%s\n", ok ? "ok  " : "FAIL", qPrintable(path), qPrintable(notes));
+    return ok;
+}
+
+int Check(const QString& dir) {
+    bool ok = true;
+    for (const BallSize& geo : kSizes) {
+        for (int value = 0; value < 6; ++value) {
+            ok = CheckImage(FileName(dir, geo.size, value), geo, value) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace
+} // namespace brimbal
+
+int main(int argc, char** argv) {
+    if (argc == 2 && argv[1][0] != '-') {
+        return brimbal::Generate(QString::fromLocal8Bit(argv[1]));
+    }
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--check")) {
+        return brimbal::Check(QString::fromLocal8Bit(argv[2]));
+    }
+    std::fprintf(stderr, "usage: %s OUTDIR | --check DIR\n", argv[0]);
+    return 2;
+}

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+//
+// Draws sample boards into the back buffer and writes them as PNG files, to look at.
+// Usage: brimbal_boardshot OUTDIR
+#include "BoardGeometry.h"
+#include "BoardRenderer.h"
+#include "Game.h"
+#include "GameHost.h"
+#include "Random.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+using namespace brimbal;
+
+namespace {
+
+class TSilentHost final : public IGameHost {
+public:
+    void RecalcSpielfeld() override {}
+    void SetNeedsRedraw() override {}
+    void RepaintSpielfeld() override {}
+    void SpielfeldDrawMarkierung() override {}
+    void SetStatusText(int, std::string_view) override {}
+    int GameoverScreen() override { return 7; }
+    void CloseMainWindow() override {}
+    double TimeOfDay() override { return 0.0; }
+};
+
+struct TShot {
+    const char* Name;
+    int Width;
+    int Height;
+    int Modus;
+    TViewOptions Options;
+    bool Mark;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const TShot shots[] = {
+        {"ellipses", 637, 485, 1, {false, false, false}, false},
+        {"ellipses-alt", 637, 485, 1, {false, true, false}, false},
+        {"balls32", 637, 485, 1, {true, false, false}, false},
+        {"balls48", 640, 640, 1, {true, false, false}, false},
+        {"marked-bubble", 637, 485, 1, {false, false, true}, true},
+        {"marked-bubble-balls", 637, 485, 1, {true, false, true}, true},
+        {"mode2-preview", 637, 485, 2, {false, false, false}, false},
+        {"mode2-preview-balls", 640, 640, 2, {true, false, false}, false},
+    };
+    TBoardRenderer renderer;
+    for (const TShot& shot : shots) {
+        TSilentHost host;
+        TRandom rng(7);
+        TGame game(host, rng);
+        game.SetModus(shot.Modus);
+        game.InitGame();
+        TBoardGeometry geometry;
+        geometry.RecalcSpielfeld(shot.Width, shot.Height, shot.Options.AnzeigeBitmaps);
+        renderer.SetSize(shot.Width, shot.Height);
+        if (shot.Mark) {
+            // Mark the largest group so the outline and the bubble show.
+            int best = 0;
+            int bestColumn = 0;
+            int bestRow = 0;
+            for (int row = 0; row < KRows; ++row) {
+                for (int column = 0; column < KFieldColumns; ++column) {
+                    const int size = game.FeldMarkTilesBeginningWith(column, row, true);
+                    if (size > best) {
+                        best = size;
+                        bestColumn = column;
+                        bestRow = row;
+                    }
+                }
+            }
+            game.DeselectAll();
+            game.SpielfeldMouseUp(bestColumn, bestRow);
+        }
+        renderer.SpielfeldDraw(game, geometry, shot.Options);
+        const QString file = out.filePath(QString::fromLatin1(shot.Name) + ".png");
+        if (!renderer.BackBuffer().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
