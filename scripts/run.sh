@@ -9,9 +9,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 build_dir=$(scripts/build.sh | tail -n 1)
 
-program="$build_dir/src/app/brimbal"
-if [ ! -x "$program" ]; then
-    echo "Brimbal builds, but it has no window yet: nothing to start."
-    exit 0
-fi
-exec "$program" "$@"
+exec "$build_dir/src/app/brimbal" "$@"

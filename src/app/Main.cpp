@@ -1,0 +1,398 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "Main.h"
+
+#include "NStrings.h"
+#include "Spielfeld.h"
+#include "StatusBar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusTipEvent>
+#include <QTime>
+#include <QTimer>
+
+#include <cmath>
+
+namespace brimbal {
+
+namespace {
+
+constexpr std::int64_t KMillisecondsPerDay = 86400000;
+
+double SystemTimeOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
+}
+
+// The time from one time of day to a later one as text. Both hold no date, so a span that
+// passes midnight is taken modulo one day and keeps counting up.
+std::string ElapsedText(double from, double to) {
+    std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
+    ms = ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
+    return DurationText(static_cast<std::uint16_t>(ms / 3600000),
+                        static_cast<std::uint16_t>((ms / 60000) % 60),
+                        static_cast<std::uint16_t>((ms / 1000) % 60));
+}
+
+std::int64_t ElapsedSeconds(double from, double to) {
+    std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
+    ms = ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
+    return (ms / 1000) % 60;
+}
+
+std::uint64_t ClockSeed() {
+    return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 1000003u +
+           static_cast<std::uint64_t>(QTime::currentTime().msec());
+}
+
+const char* const KModeNames[] = {"Normal", "Fortlaufend", "Tirlan", "MegaTirlan", "Bricks"};
+const char* const KModeActions[] = {"OptionenModusNormal", "OptionenModusFortlaufend",
+                                    "OptionenModusTirlan", "OptionenModusMegaTirlan",
+                                    "OptionenModusBricks"};
+
+} // namespace
+
+TFrmMain::TFrmMain(TClock clock, QWidget* parent)
+    : QMainWindow(parent), Clock(clock ? std::move(clock) : TClock(SystemTimeOfDay)),
+      Rng(ClockSeed()), FGame(*this, Rng) {
+    setObjectName("FrmMain");
+    setWindowTitle("Brimbal");
+    FSpielfeld = new TSpielfeld(*this, this);
+    FSpielfeld->installEventFilter(this);
+    setCentralWidget(FSpielfeld);
+    CreateActions();
+    CreateMenus();
+    CreateStatusBar();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
+    FormCreate();
+    resize(sizeHint());
+}
+
+TFrmMain::~TFrmMain() = default;
+
+QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    action->setObjectName(name);
+    if (hint) {
+        action->setStatusTip(QString::fromUtf8(hint));
+    }
+    return action;
+}
+
+QAction* TFrmMain::Action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void TFrmMain::CreateActions() {
+    auto add = [this](const char* name, const char* caption, const char* hint,
+                      const QKeySequence& shortcut, void (TFrmMain::*handler)()) {
+        QAction* action = AddAction(name, caption, hint);
+        action->setShortcut(shortcut);
+        if (handler) {
+            connect(action, &QAction::triggered, this, handler);
+        }
+        return action;
+    };
+    auto toggle = [&](const char* name, const char* caption, const char* hint,
+                      void (TFrmMain::*handler)()) {
+        QAction* action = add(name, caption, hint, QKeySequence(), handler);
+        action->setCheckable(true);
+        return action;
+    };
+
+    add("DateiNeu", "&Neu", "Neues Spiel", QKeySequence(Qt::CTRL | Qt::Key_N),
+        &TFrmMain::DateiNeuClick);
+    add("DateiHighscore", "Highscoreliste...", nullptr, QKeySequence(Qt::CTRL | Qt::Key_H),
+        &TFrmMain::DateiHighscoreClick);
+    add("DateiBeenden", "&Beenden", "Beendet das Spiel", QKeySequence(Qt::CTRL | Qt::Key_Q),
+        &TFrmMain::DateiBeendenClick);
+
+    // The modes show check marks; SetModus sets them.
+    toggle("OptionenModusNormal", "&Normal", "Leere Spalten werden entfernt.",
+           &TFrmMain::OptionenModusNormalClick)
+        ->setShortcut(QKeySequence(Qt::Key_1));
+    toggle("OptionenModusFortlaufend", "&Fortlaufend",
+           "Wie Standart, plus: Neue Spalten kommen dazu.",
+           &TFrmMain::OptionenModusFortlaufendClick)
+        ->setShortcut(QKeySequence(Qt::Key_2));
+    toggle("OptionenModusTirlan", "&Tirlan", "???", &TFrmMain::OptionenModusTirlanClick)
+        ->setShortcut(QKeySequence(Qt::Key_3));
+    toggle("OptionenModusMegaTirlan", "&MegaTirlan", "???", &TFrmMain::OptionenModusMegaTirlanClick)
+        ->setShortcut(QKeySequence(Qt::Key_4));
+    toggle("OptionenModusBricks", "Bricks", nullptr, &TFrmMain::OptionenModusBricksClick)
+        ->setShortcut(QKeySequence(Qt::Key_5));
+    for (const char* name :
+         {"OptionenModusTirlan", "OptionenModusMegaTirlan", "OptionenModusBricks"}) {
+        Action(name)->setEnabled(false);
+    }
+
+    toggle("OptionenAnzeigeBitmaps", "Bitmaps",
+           "Schöne Bilder für die Kugeln, dafür aber langsamer",
+           &TFrmMain::OptionenAnzeigeBitmapsClick);
+    toggle("OptionenAltFarben", "Andere &Farben", "Verwendet andere Farben und Muster",
+           &TFrmMain::OptionenAltFarbenClick);
+    toggle("OptionenBubble", "&Bubble", nullptr, &TFrmMain::OptionenBubbleClick);
+    toggle("OptionenAnzeigeAnimationen", "Animationen", nullptr,
+           &TFrmMain::OptionenAnzeigeAnimationenClick)
+        ->setEnabled(false);
+    toggle("OptionenSound", "&Sound", "Nerviger piepsiger Sound", &TFrmMain::OptionenSoundClick)
+        ->setEnabled(false);
+    toggle("OptionenQuickClick", "&Schnelles Entfernen",
+           "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt",
+           &TFrmMain::OptionenQuickClickClick);
+
+    add("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.", QKeySequence(), nullptr)
+        ->setEnabled(false);
+    add("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.", QKeySequence(),
+        &TFrmMain::HilfeUeberClick);
+}
+
+void TFrmMain::CreateMenus() {
+    QMenu* datei = menuBar()->addMenu("&Datei");
+    datei->setObjectName("Datei1");
+    datei->addAction(Action("DateiNeu"));
+    datei->addSeparator();
+    datei->addAction(Action("DateiHighscore"));
+    datei->addSeparator();
+    datei->addAction(Action("DateiBeenden"));
+
+    QMenu* modus = menuBar()->addMenu("Spiel&modus");
+    modus->setObjectName("OptionenModus");
+    for (int index = 0; index < 4; ++index) {
+        modus->addAction(Action(KModeActions[index]));
+    }
+    modus->addSeparator();
+    modus->addAction(Action("OptionenModusBricks"));
+
+    QMenu* optionen = menuBar()->addMenu("&Optionen");
+    optionen->setObjectName("Optionen1");
+    QMenu* anzeige = optionen->addMenu("Anzeige");
+    anzeige->setObjectName("OptionenAnzeige");
+    anzeige->addAction(Action("OptionenAnzeigeBitmaps"));
+    anzeige->addAction(Action("OptionenAltFarben"));
+    anzeige->addSeparator();
+    anzeige->addAction(Action("OptionenBubble"));
+    anzeige->addAction(Action("OptionenAnzeigeAnimationen"));
+    optionen->addAction(Action("OptionenSound"));
+    optionen->addSeparator();
+    optionen->addAction(Action("OptionenQuickClick"));
+
+    QMenu* hilfe = menuBar()->addMenu("&Hilfe");
+    hilfe->setObjectName("Hilfe1");
+    hilfe->addAction(Action("HilfeSpielregeln"));
+    hilfe->addSeparator();
+    hilfe->addAction(Action("HilfeUeber"));
+}
+
+void TFrmMain::CreateStatusBar() {
+    FStatusBar = new TStatusBar(this);
+    setStatusBar(FStatusBar);
+}
+
+void TFrmMain::FormCreate() {
+    // The random generator was seeded from the clock when the window was made.
+    ProgramStart = Clock();
+    FGame.ResetClock();
+    SetModus(FGame.Modus());
+    Action("OptionenSound")->setChecked(FSound);
+    Action("OptionenAltFarben")->setChecked(FAltColor);
+    Action("OptionenQuickClick")->setChecked(FGame.Quick());
+    Action("OptionenBubble")->setChecked(FBubble);
+    Action("OptionenBubble")->setEnabled(!FGame.Quick());
+    Action("OptionenAnzeigeAnimationen")->setChecked(FGame.Animation());
+    Action("OptionenAnzeigeBitmaps")->setChecked(FAnzeigeBitmaps);
+    Action("OptionenAltFarben")->setEnabled(!FAnzeigeBitmaps);
+    FNeedsRedraw = true;
+    Timer1->start();
+}
+
+void TFrmMain::FormClose() {}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+bool TFrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // Menu hints go to panel 0; the other panels stay as they are.
+        FStatusBar->SetPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FSpielfeld && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmMain::FormResize() {
+    RecalcSpielfeld();
+    Renderer.SetSize(FSpielfeld->width(), FSpielfeld->height());
+    FNeedsRedraw = true;
+}
+
+void TFrmMain::Timer1Timer() {
+    const double now = Clock();
+    std::string text;
+    if (ElapsedSeconds(FGame.GameStart(), now) % 5 != 0 && FGame.GameRunning()) {
+        text = "Spielzeit: " + ElapsedText(FGame.GameStart(), now);
+    } else {
+        text = "Programmlaufzeit: " + ElapsedText(ProgramStart, Clock());
+    }
+    FStatusBar->SetPanelText(2, QString::fromStdString(text));
+}
+
+void TFrmMain::SetModus(std::int32_t value) {
+    for (int mode = 1; mode <= 5; ++mode) {
+        Action(KModeActions[mode - 1])->setChecked(mode == value);
+    }
+    const char* name = value >= 1 && value <= 5 ? KModeNames[value - 1] : "UNBEKANNTER MODUS";
+    FGame.SetModus(value);
+    setWindowTitle(QString("Brimbal - ") + QString::fromUtf8(name));
+    FGame.InitGame();
+}
+
+TViewOptions TFrmMain::ViewOptions() const {
+    TViewOptions options;
+    options.AnzeigeBitmaps = FAnzeigeBitmaps;
+    options.AltColor = FAltColor;
+    options.Bubble = FBubble;
+    return options;
+}
+
+// Menu handlers
+
+void TFrmMain::DateiNeuClick() {
+    FGame.InitGame();
+}
+
+void TFrmMain::DateiHighscoreClick() {}
+
+void TFrmMain::DateiBeendenClick() {
+    close();
+}
+
+void TFrmMain::OptionenModusNormalClick() {
+    SetModus(1);
+}
+
+void TFrmMain::OptionenModusFortlaufendClick() {
+    SetModus(2);
+}
+
+void TFrmMain::OptionenModusTirlanClick() {
+    SetModus(3);
+}
+
+void TFrmMain::OptionenModusMegaTirlanClick() {
+    SetModus(4);
+}
+
+void TFrmMain::OptionenModusBricksClick() {
+    SetModus(5);
+}
+
+void TFrmMain::OptionenAnzeigeBitmapsClick() {
+    FAnzeigeBitmaps = Action("OptionenAnzeigeBitmaps")->isChecked();
+    Action("OptionenAltFarben")->setEnabled(!FAnzeigeBitmaps);
+    RecalcSpielfeld();
+    RepaintSpielfeld();
+}
+
+void TFrmMain::OptionenAltFarbenClick() {
+    FAltColor = Action("OptionenAltFarben")->isChecked();
+    FNeedsRedraw = true;
+    RepaintSpielfeld();
+}
+
+void TFrmMain::OptionenBubbleClick() {
+    FBubble = Action("OptionenBubble")->isChecked();
+}
+
+void TFrmMain::OptionenAnzeigeAnimationenClick() {
+    FGame.SetAnimation(Action("OptionenAnzeigeAnimationen")->isChecked());
+}
+
+void TFrmMain::OptionenSoundClick() {
+    FSound = Action("OptionenSound")->isChecked();
+}
+
+void TFrmMain::OptionenQuickClickClick() {
+    FGame.SetQuick(Action("OptionenQuickClick")->isChecked());
+    Action("OptionenBubble")->setEnabled(!FGame.Quick());
+}
+
+void TFrmMain::HilfeUeberClick() {}
+
+// The game's host
+
+void TFrmMain::RecalcSpielfeld() {
+    FGeometry.RecalcSpielfeld(FSpielfeld->width(), FSpielfeld->height(), FAnzeigeBitmaps);
+    FNeedsRedraw = true;
+}
+
+void TFrmMain::SetNeedsRedraw() {
+    FNeedsRedraw = true;
+}
+
+void TFrmMain::RepaintSpielfeld() {
+    FSpielfeld->repaint();
+}
+
+void TFrmMain::SpielfeldDrawMarkierung() {
+    Renderer.SpielfeldDrawMarkierung(FGame, FGeometry);
+}
+
+void TFrmMain::SetStatusText(int panel, std::string_view text) {
+    FStatusBar->SetPanelText(panel, QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+int TFrmMain::GameoverScreen() {
+    QMessageBox box(QMessageBox::Information, "Information",
+                    QString("GameOver...\nDeine Punkte: %1\nDu hättest mindestens 0 Punkte "
+                            "gebraucht, um  zu schlagen.\n\nNeues Spiel?\n")
+                        .arg(FGame.Total()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText("&Ja");
+    box.button(QMessageBox::No)->setText("&Nein");
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? 6 : 7;
+}
+
+void TFrmMain::CloseMainWindow() {
+    close();
+}
+
+double TFrmMain::TimeOfDay() {
+    return Clock();
+}
+
+// The paint box
+
+void TFrmMain::SpielfeldPaint(QPainter& painter) {
+    if (FNeedsRedraw) {
+        Renderer.SpielfeldDraw(FGame, FGeometry, ViewOptions());
+        FNeedsRedraw = false;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, Renderer.BackBuffer());
+}
+
+void TFrmMain::SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    const TCell cell = FGeometry.TryToFigureOutTheField(x, y);
+    FGame.SpielfeldMouseUp(cell.Column, cell.Row);
+}
+
+} // namespace brimbal

@@ -1,0 +1,461 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "BoardPicture.h"
+#include "Main.h"
+#include "Spielfeld.h"
+#include "StatusBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace brimbal;
+
+namespace {
+
+constexpr double KMsPerDay = 86400000.0;
+
+double At(int hours, int minutes, int seconds, int ms = 0) {
+    return (((hours * 60 + minutes) * 60 + seconds) * 1000 + ms) / KMsPerDay;
+}
+
+// Tiles at the right, as mode 1 leaves them: three 1s, a pair of 2s, three lone tiles.
+const TBoardPicture KSmallBoard{"...........", "...........", "...........", "...........",
+                                "...........", "...........", "...........", "...........",
+                                "......3....", "......12...", "......11224"};
+
+// Fills every cell with 9, a value that a new game never deals.
+void MarkBoard(TGame& game) {
+    for (int row = 0; row < KRows; ++row) {
+        for (int column = 0; column < KFeldColumns; ++column) {
+            game.SetTile(column, row, 9);
+        }
+    }
+}
+
+bool BoardIsMarked(TGame& game) {
+    return game.Tile(0, 0) == 9 && game.Tile(10, 10) == 9;
+}
+
+// Answers the next modal dialog with the given button once it is open.
+void AnswerModal(QMessageBox::StandardButton button, QString* text = nullptr) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        if (text) {
+            *text = box->text();
+        }
+        box->button(button)->click();
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void initialLayout();
+    void digitKeys_data();
+    void digitKeys();
+    void ctrlNDealsAnew();
+    void toggles_data();
+    void toggles();
+    void greying();
+    void clickMarksAndRemoves();
+    void clickOutsideDropsSelection();
+    void quickRemovesInOneClick();
+    void menuHint();
+    void clock_data();
+    void clock();
+    void narrowing();
+    void tinyWindow();
+    void unknownMode_data();
+    void unknownMode();
+    void gameoverBox_data();
+    void gameoverBox();
+
+private:
+    void Show();
+    QPoint TilePixel(int column, int row) const;
+
+    double Now = At(12, 0, 0);
+    std::unique_ptr<TFrmMain> Frm;
+};
+
+void TestMainWindow::init() {
+    Now = At(12, 0, 0);
+    Frm = std::make_unique<TFrmMain>([this] { return Now; });
+}
+
+void TestMainWindow::cleanup() {
+    Frm.reset();
+}
+
+void TestMainWindow::Show() {
+    Frm->show();
+    QApplication::setActiveWindow(Frm.get());
+    QVERIFY(QTest::qWaitForWindowActive(Frm.get()));
+}
+
+QPoint TestMainWindow::TilePixel(int column, int row) const {
+    const TBoardGeometry& g = Frm->Geometry();
+    return {g.TileX(column) + g.TileWidth() / 2, g.TileY(row) + g.TileHeight() / 2};
+}
+
+void TestMainWindow::initialLayout() {
+    Show();
+    QCOMPARE(Frm->Spielfeld()->size(), QSize(637, 485));
+    QCOMPARE(Frm->windowTitle(), QString("Brimbal - Normal"));
+    QCOMPARE(Frm->Geometry().CellWidth(), 53);
+    QCOMPARE(Frm->BackBuffer().size(), QSize(637, 485));
+    TStatusBar* bar = Frm->StatusBar();
+    QCOMPARE(bar->PanelText(0), QString("<Hint>"));
+    QCOMPARE(bar->PanelText(1), QString("Punkte: 0"));
+    QCOMPARE(bar->PanelText(2), QString("Programmlaufzeit: 0s"));
+    QCOMPARE(bar->width(), 637);
+    QCOMPARE(bar->Panel(0)->width(), 357);
+    QCOMPARE(bar->Panel(1)->width(), 100);
+    QCOMPARE(bar->Panel(2)->width(), 180);
+    // A first start: mode 1, every option off.
+    QVERIFY(Frm->Action("OptionenModusNormal")->isChecked());
+    for (const char* name : {"OptionenAnzeigeBitmaps", "OptionenAltFarben", "OptionenBubble",
+                             "OptionenAnzeigeAnimationen", "OptionenSound", "OptionenQuickClick"}) {
+        QVERIFY2(!Frm->Action(name)->isChecked(), name);
+    }
+    for (const char* name :
+         {"OptionenModusTirlan", "OptionenModusMegaTirlan", "OptionenModusBricks",
+          "OptionenAnzeigeAnimationen", "OptionenSound", "HilfeSpielregeln"}) {
+        QVERIFY2(!Frm->Action(name)->isEnabled(), name);
+    }
+    // The first paint drew the dealt board.
+    QVERIFY(!Frm->NeedsRedraw());
+    QVERIFY(Frm->BackBuffer().pixel(TilePixel(0, 0)) != qRgb(227, 227, 227));
+}
+
+void TestMainWindow::digitKeys_data() {
+    QTest::addColumn<int>("startMode");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("dealt");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("1 in mode 1") << 1 << int(Qt::Key_1) << 1 << true << "Brimbal - Normal";
+    QTest::newRow("1 in mode 2") << 2 << int(Qt::Key_1) << 1 << true << "Brimbal - Normal";
+    QTest::newRow("2 in mode 1") << 1 << int(Qt::Key_2) << 2 << true << "Brimbal - Fortlaufend";
+    QTest::newRow("2 in mode 2") << 2 << int(Qt::Key_2) << 2 << true << "Brimbal - Fortlaufend";
+    QTest::newRow("3 does nothing") << 1 << int(Qt::Key_3) << 1 << false << "Brimbal - Normal";
+    QTest::newRow("4 does nothing") << 2 << int(Qt::Key_4) << 2 << false << "Brimbal - Fortlaufend";
+    QTest::newRow("5 does nothing") << 1 << int(Qt::Key_5) << 1 << false << "Brimbal - Normal";
+}
+
+void TestMainWindow::digitKeys() {
+    QFETCH(int, startMode);
+    QFETCH(int, key);
+    QFETCH(int, mode);
+    QFETCH(bool, dealt);
+    QFETCH(QString, caption);
+    Show();
+    Frm->SetModus(startMode);
+    MarkBoard(Frm->Game());
+    QTest::keyClick(Frm->Spielfeld(), Qt::Key(key));
+    QCOMPARE(Frm->Game().Modus(), mode);
+    QCOMPARE(!BoardIsMarked(Frm->Game()), dealt);
+    QCOMPARE(Frm->windowTitle(), caption);
+    if (dealt) {
+        const int preview = Frm->Game().Tile(KPreviewColumn, 10);
+        QCOMPARE(preview >= 1 && preview <= 5, mode == 2);
+    }
+}
+
+void TestMainWindow::ctrlNDealsAnew() {
+    Show();
+    LoadBoardPicture(Frm->Game(), KSmallBoard);
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
+    QCOMPARE(Frm->Game().Total(), 6);
+    MarkBoard(Frm->Game());
+    QTest::keyClick(Frm->Spielfeld(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(!BoardIsMarked(Frm->Game()));
+    QCOMPARE(Frm->Game().Total(), 0);
+    QCOMPARE(Frm->StatusBar()->PanelText(1), QString("Punkte: 0"));
+}
+
+void TestMainWindow::toggles_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("Bitmaps") << "OptionenAnzeigeBitmaps";
+    QTest::newRow("Andere Farben") << "OptionenAltFarben";
+    QTest::newRow("Bubble") << "OptionenBubble";
+    QTest::newRow("Schnelles Entfernen") << "OptionenQuickClick";
+    QTest::newRow("Animationen") << "OptionenAnzeigeAnimationen";
+    QTest::newRow("Sound") << "OptionenSound";
+}
+
+void TestMainWindow::toggles() {
+    QFETCH(QString, action);
+    Show();
+    QAction* item = Frm->Action(action.toLatin1().constData());
+    QVERIFY(item);
+    auto option = [&] {
+        const QHash<QString, bool> options{{"OptionenAnzeigeBitmaps", Frm->AnzeigeBitmaps()},
+                                           {"OptionenAltFarben", Frm->AltColor()},
+                                           {"OptionenBubble", Frm->Bubble()},
+                                           {"OptionenQuickClick", Frm->Game().Quick()},
+                                           {"OptionenAnzeigeAnimationen", Frm->Game().Animation()},
+                                           {"OptionenSound", Frm->Sound()}};
+        return options.value(action);
+    };
+    const bool enabled = item->isEnabled();
+    item->setEnabled(true); // the disabled ones cannot be reached from the menu
+    for (bool expected : {true, false}) {
+        item->trigger();
+        QCOMPARE(item->isChecked(), expected);
+        QCOMPARE(option(), expected);
+    }
+    item->setEnabled(enabled);
+}
+
+void TestMainWindow::greying() {
+    Show();
+    QAction* bitmaps = Frm->Action("OptionenAnzeigeBitmaps");
+    QAction* alt = Frm->Action("OptionenAltFarben");
+    QAction* quick = Frm->Action("OptionenQuickClick");
+    QAction* bubble = Frm->Action("OptionenBubble");
+
+    alt->trigger();
+    const QRgb altColour = Frm->BackBuffer().pixel(TilePixel(0, 0));
+    bitmaps->trigger();
+    QVERIFY(!alt->isEnabled());
+    QVERIFY(alt->isChecked());
+    QVERIFY(Frm->AltColor());
+    QCOMPARE(Frm->Geometry().TileWidth(), 32); // ball images in a repainted board
+    QVERIFY(!Frm->NeedsRedraw());
+    bitmaps->trigger();
+    QVERIFY(alt->isEnabled());
+    QCOMPARE(Frm->BackBuffer().pixel(TilePixel(0, 0)), altColour);
+
+    bubble->trigger();
+    quick->trigger();
+    QVERIFY(!bubble->isEnabled());
+    QVERIFY(bubble->isChecked());
+    quick->trigger();
+    QVERIFY(bubble->isEnabled());
+    QVERIFY(Frm->Bubble());
+}
+
+void TestMainWindow::clickMarksAndRemoves() {
+    Show();
+    LoadBoardPicture(Frm->Game(), KSmallBoard);
+    Frm->SetNeedsRedraw();
+    Frm->RepaintSpielfeld();
+    TStatusBar* bar = Frm->StatusBar();
+
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
+    QCOMPARE(bar->PanelText(0), QString("Das sind 3 Felder!"));
+    // The outline went straight into the back buffer: the left edge of (6,10).
+    const TBoardGeometry& g = Frm->Geometry();
+    const int left = g.TileX(6) - g.GapX();
+    const int top = g.TileY(10) - g.GapY();
+    QCOMPARE(Frm->BackBuffer().pixel(left, top), qRgb(0, 0, 0));
+
+    QTest::mouseClick(Frm->Spielfeld(), Qt::RightButton, {}, TilePixel(7, 10));
+    QCOMPARE(bar->PanelText(0), QString("Du bekommst dafür 6 Punkte."));
+    QCOMPARE(bar->PanelText(1), QString("Punkte: 6"));
+    QCOMPARE(Frm->BackBuffer().pixel(left, top), qRgb(227, 227, 227));
+    QCOMPARE(Frm->Game().Tile(6, 10), 3);
+}
+
+void TestMainWindow::clickOutsideDropsSelection() {
+    Show();
+    LoadBoardPicture(Frm->Game(), KSmallBoard);
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
+    QVERIFY(Frm->Game().SelectionActive());
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!Frm->Game().SelectionActive());
+    QCOMPARE(Frm->Game().MarkedCount(), 0);
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
+    QCOMPARE(Frm->Game().MarkedCount(), 3);
+    QTest::mouseClick(Frm->Spielfeld(), Qt::MiddleButton, {}, TilePixel(0, 0)); // empty cell
+    QCOMPARE(Frm->Game().MarkedCount(), 0);
+}
+
+void TestMainWindow::quickRemovesInOneClick() {
+    Show();
+    LoadBoardPicture(Frm->Game(), KSmallBoard);
+    Frm->Action("OptionenQuickClick")->trigger();
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(8, 10));
+    QCOMPARE(Frm->StatusBar()->PanelText(0), QString("Du bekommst dafür 2 Punkte."));
+    QCOMPARE(Frm->Game().Total(), 2);
+    QVERIFY(!Frm->Game().SelectionActive());
+}
+
+void TestMainWindow::menuHint() {
+    Show();
+    TStatusBar* bar = Frm->StatusBar();
+    QMenuBar* menuBar = Frm->menuBar();
+    auto* datei = menuBar->findChild<QMenu*>("Datei1");
+    QVERIFY(datei);
+    menuBar->setActiveAction(datei->menuAction());
+    QTRY_VERIFY(datei->isVisible());
+    datei->setActiveAction(Frm->Action("DateiNeu"));
+    QCOMPARE(bar->PanelText(0), QString("Neues Spiel"));
+    QVERIFY(bar->Panel(1)->isVisible());
+    QVERIFY(bar->Panel(2)->isVisible());
+    QCOMPARE(bar->PanelText(1), QString("Punkte: 0"));
+    datei->setActiveAction(Frm->Action("DateiHighscore")); // an item without a hint
+    QCOMPARE(bar->PanelText(0), QString());
+    datei->setActiveAction(Frm->Action("DateiBeenden"));
+    QCOMPARE(bar->PanelText(0), QString("Beendet das Spiel"));
+    QTest::keyClick(datei, Qt::Key_Escape);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    QTRY_VERIFY(!datei->isVisible());
+    QTRY_COMPARE(bar->PanelText(0), QString());
+    QVERIFY(bar->Panel(2)->isVisible());
+}
+
+void TestMainWindow::clock_data() {
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("gameStart");
+    QTest::addColumn<double>("now");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("text");
+    const double noon = At(12, 0, 0);
+    QTest::newRow("first tick") << noon << noon << At(12, 0, 0, 400) << true
+                                << "Programmlaufzeit: 0s ";
+    QTest::newRow("game time") << noon << noon << At(12, 0, 1) << true << "Spielzeit: 1s ";
+    QTest::newRow("one hour and seven seconds")
+        << noon << noon << At(13, 0, 7) << true << "Spielzeit: 1h 7s ";
+    QTest::newRow("every fifth second the running time")
+        << At(11, 0, 0) << noon << At(12, 2, 10) << true << "Programmlaufzeit: 1h 2min 10s ";
+    QTest::newRow("game over shows the running time")
+        << At(11, 0, 0) << noon << At(12, 2, 11) << false << "Programmlaufzeit: 1h 2min 11s ";
+    QTest::newRow("game across midnight")
+        << At(23, 0, 0) << At(23, 59, 58) << At(0, 0, 4) << true << "Spielzeit: 6s ";
+    QTest::newRow("run across midnight")
+        << At(23, 59, 58) << At(23, 59, 58) << At(0, 0, 3) << true << "Programmlaufzeit: 5s ";
+    QTest::newRow("long run across midnight") << At(22, 30, 0) << At(22, 30, 0) << At(1, 15, 0, 999)
+                                              << true << "Programmlaufzeit: 2h 45min 0s ";
+}
+
+void TestMainWindow::clock() {
+    QFETCH(double, start);
+    QFETCH(double, gameStart);
+    QFETCH(double, now);
+    QFETCH(bool, running);
+    QFETCH(QString, text);
+    Now = start;
+    Frm = std::make_unique<TFrmMain>([this] { return Now; });
+    Now = gameStart;
+    Frm->DateiNeuClick();
+    if (!running) {
+        Frm->Game().CheckForGameover();
+        Frm->Game().ResetClock();
+        Frm->Game().InitGame();
+        Frm->Game().ResetClock();
+    }
+    Now = now;
+    Frm->Timer1Timer();
+    QCOMPARE(Frm->StatusBar()->PanelText(2), text);
+}
+
+void TestMainWindow::narrowing() {
+    Show();
+    TStatusBar* bar = Frm->StatusBar();
+    for (int width : {900, 500, 300, 281, 280, 200, 50}) {
+        Frm->resize(width, Frm->height());
+        QTRY_COMPARE(bar->width(), width);
+        QCOMPARE(bar->Panel(0)->width(), std::max(0, width - 280));
+        QCOMPARE(bar->Panel(1)->width(), 100);
+        QCOMPARE(bar->Panel(2)->width(), 180);
+        QCOMPARE(Frm->Spielfeld()->width(), width);
+        QCOMPARE(Frm->Geometry().CellWidth(), width / 12);
+    }
+}
+
+void TestMainWindow::tinyWindow() {
+    Show();
+    for (QSize size : {QSize(300, 300), QSize(11, 60), QSize(3, 40), QSize(3, 3)}) {
+        Frm->resize(size);
+        QTRY_VERIFY(Frm->Spielfeld()->width() <= size.width());
+        // The window keeps room for its menu and status bars: the paint box becomes tiny.
+        QTRY_VERIFY(Frm->Spielfeld()->height() <= std::max(size.height(), 40));
+        QCOMPARE(Frm->Geometry().CellWidth(), Frm->Spielfeld()->width() / 12);
+        for (bool bitmaps : {true, false}) {
+            Frm->Action("OptionenAnzeigeBitmaps")->trigger();
+            QCOMPARE(Frm->AnzeigeBitmaps(), bitmaps);
+            Frm->Spielfeld()->repaint();
+            QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, QPoint(0, 0));
+            QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, QPoint(1, 1));
+        }
+    }
+    QCOMPARE(Frm->Game().MarkedCount(), 0);
+    Frm->resize(700, 600);
+    QTRY_COMPARE(Frm->Spielfeld()->width(), 700);
+    QCOMPARE(Frm->Geometry().CellWidth(), 700 / 12);
+    QCOMPARE(Frm->BackBuffer().width(), 700);
+}
+
+void TestMainWindow::unknownMode_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("-4") << -4 << false;
+    QTest::newRow("6") << 6 << true;
+    QTest::newRow("1000") << 1000 << true;
+}
+
+void TestMainWindow::unknownMode() {
+    QFETCH(int, mode);
+    QFETCH(bool, preview);
+    Frm->SetModus(mode);
+    QCOMPARE(Frm->windowTitle(), QString("Brimbal - UNBEKANNTER MODUS"));
+    for (const char* name :
+         {"OptionenModusNormal", "OptionenModusFortlaufend", "OptionenModusTirlan",
+          "OptionenModusMegaTirlan", "OptionenModusBricks"}) {
+        QVERIFY2(!Frm->Action(name)->isChecked(), name);
+    }
+    QCOMPARE(Frm->Game().Tile(KPreviewColumn, 10) != 0, preview);
+    QVERIFY(Frm->Game().GameRunning());
+}
+
+void TestMainWindow::gameoverBox_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("newGame");
+    QTest::newRow("Ja") << int(QMessageBox::Yes) << true;
+    QTest::newRow("Nein") << int(QMessageBox::No) << false;
+}
+
+void TestMainWindow::gameoverBox() {
+    QFETCH(int, button);
+    QFETCH(bool, newGame);
+    Show();
+    TBoardPicture board = KSmallBoard;
+    board[8] = "...........";
+    board[9] = "...........";
+    board[10] = "........11.";
+    LoadBoardPicture(Frm->Game(), board);
+    QString text;
+    AnswerModal(QMessageBox::StandardButton(button), &text);
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(8, 10));
+    QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(9, 10));
+    QVERIFY(text.startsWith("GameOver...\nDeine Punkte: 2\n"));
+    QCOMPARE(Frm->Game().GameRunning(), newGame);
+    QCOMPARE(Frm->isVisible(), newGame);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
