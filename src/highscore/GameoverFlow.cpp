@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "GameoverFlow.h"
+
+#include "DEnterName.h"
+#include "DHighscore.h"
+#include "NStrings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace brimbal {
+
+namespace {
+
+constexpr int KAnswerYes = 6;
+constexpr int KAnswerNo = 7;
+
+const QString KLineBreak = QStringLiteral("\r\n");
+
+QString Number(std::int32_t value) {
+    return QString::fromStdString(IntToText(value));
+}
+
+// The texts keep their CR LF line ends; a label shows them as plain line feeds.
+QString ScreenText(QString text) {
+    return text.replace(KLineBreak, QStringLiteral("\n"));
+}
+
+int AskNewGame(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ScreenText(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? KAnswerYes : KAnswerNo;
+}
+
+} // namespace
+
+QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
+                            const QString& neededName) {
+    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine Punkte: ") +
+           Number(total) + KLineBreak + QStringLiteral("Du hättest mindestens ") +
+           Number(neededPoints) + QStringLiteral(" Punkte gebraucht, um ") + neededName +
+           QStringLiteral(" zu schlagen.") + KLineBreak + KLineBreak +
+           QStringLiteral("Neues Spiel?") + KLineBreak;
+}
+
+QString CongratulationText(const QString& pushedName, int rank) {
+    return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak +
+           QStringLiteral("Damit verdrängst du ") + pushedName + QStringLiteral(" von Platz ") +
+           Number(rank) + QStringLiteral("!") + KLineBreak;
+}
+
+int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
+                   std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
+                   QString& playerName) {
+    // A mode without a list ranks 11 and reads nothing: the message then quotes 0 and no name.
+    QString name;
+    QString date;
+    std::int32_t points = 0;
+    std::int32_t group = 0;
+
+    const int rank = highscore.GetRankForScore(modus, total);
+    if (rank > KScoreRanks) {
+        highscore.GetScore(modus, KScoreRanks, name, date, points, group);
+        return AskNewGame(parent, GameoverMessageText(total, points, name));
+    }
+
+    // The entry that holds the rank now is the one the new entry pushes down.
+    highscore.GetScore(modus, rank, name, date, points, group);
+    enterName.EName()->setText(playerName);
+    enterName.EPunkte()->setText(Number(total));
+    enterName.ERang()->setText(Number(rank));
+    enterName.LText()->setText(ScreenText(CongratulationText(name, rank)));
+    const int answer = enterName.exec();
+    const QString typed = enterName.EName()->text();
+    if (answer == QDialog::Accepted && !typed.isEmpty()) {
+        highscore.Add(modus, typed, QStringLiteral("*LUCKY*"), total, maxGroup);
+        playerName = typed;
+    }
+    return enterName.CHNeu()->isChecked() ? KAnswerYes : KAnswerNo;
+}
+
+} // namespace brimbal
