@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "URLLabel.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+
+namespace brimbal {
+
+namespace {
+
+TURLLabel::TUrlOpener& Opener() {
+    static TURLLabel::TUrlOpener opener;
+    return opener;
+}
+
+} // namespace
+
+TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
+    // The style becomes underlined alone; family and size stay those inherited from the parent.
+    QFont style;
+    style.setUnderline(true);
+    style.setWeight(QFont::Normal);
+    style.setItalic(false);
+    style.setStrikeOut(false);
+    setFont(style);
+
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(blue);
+
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TURLLabel::Click() {
+    const QUrl address = WebAddress(FURL);
+    if (address.isEmpty()) {
+        return;
+    }
+    if (Opener()) {
+        Opener()(address);
+    } else {
+        QDesktopServices::openUrl(address);
+    }
+}
+
+QUrl TURLLabel::WebAddress(const QString& text) {
+    const QString trimmed = text.trimmed();
+    // "www.example.org:8080" parses as the scheme "www.example.org"; no real scheme has a dot.
+    const QString scheme = QUrl(trimmed).scheme();
+    const bool bare = scheme.isEmpty() || scheme.contains(QLatin1Char('.'));
+    QUrl address = QUrl::fromUserInput(trimmed);
+    // For a bare host name fromUserInput guesses http, or ftp for "ftp." names; a web address
+    // today is https.
+    if (bare &&
+        (address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("ftp"))) {
+        address.setScheme(QStringLiteral("https"));
+    }
+    return address;
+}
+
+void TURLLabel::SetUrlOpener(TUrlOpener opener) {
+    Opener() = std::move(opener);
+}
+
+void TURLLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        FPressed = true;
+        event->accept();
+    } else {
+        QLabel::mousePressEvent(event);
+    }
+}
+
+void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    // Like a button: the click counts when the press was on the label and the release is too.
+    const bool click = FPressed && rect().contains(event->position().toPoint());
+    FPressed = false;
+    if (click) {
+        Click();
+    }
+}
+
+} // namespace brimbal

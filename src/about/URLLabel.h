@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include <QLabel>
+#include <QUrl>
+
+#include <functional>
+
+namespace brimbal {
+
+// A text label that carries an address and opens it with the desktop's handler when clicked.
+// It looks like a link: underlined, pure blue, with the pointing-hand cursor.
+class TURLLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString URL READ URL WRITE SetURL)
+
+public:
+    // Opens an address with the desktop's handler; answers whether that worked.
+    using TUrlOpener = std::function<bool(const QUrl&)>;
+
+    explicit TURLLabel(QWidget* parent = nullptr);
+
+    // The address a click opens. Setting it only stores it; the caption stays as it is.
+    QString URL() const { return FURL; }
+    void SetURL(const QString& url) { FURL = url; }
+
+    // The click: opens URL with the desktop's handler. The answer is not examined, and an empty
+    // URL opens nothing.
+    void Click();
+
+    // The address that opening text leads to. A bare host name without a scheme, such as
+    // "www.example.org", becomes a web address, "https://www.example.org".
+    static QUrl WebAddress(const QString& text);
+
+    // Replaces the opener of all link labels (for tests); an empty one restores the desktop's.
+    static void SetUrlOpener(TUrlOpener opener);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString FURL;
+    // A left button press on the label that has not been released yet.
+    bool FPressed = false;
+};
+
+} // namespace brimbal
