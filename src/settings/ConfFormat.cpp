@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "ConfFormat.h"
+
+#include <QIODevice>
+#include <QMap>
+#include <QStringList>
+
+namespace brimbal {
+
+namespace {
+
+// A settings file is a few kilobytes; whatever lies beyond this is not read.
+constexpr qint64 KMaximumFileSize = 16 * 1024 * 1024;
+const QString KGeneral = QStringLiteral("General");
+
+int HexValue(QChar c) {
+    if (c >= '0' && c <= '9') {
+        return c.unicode() - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c.unicode() - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c.unicode() - 'A' + 10;
+    }
+    return -1;
+}
+
+// The text of a value as written after "=": escapes resolved, quotes removed. A quote left
+// open runs to the end of the line. False for values that stand for something other than text
+// ("@Invalid()", "@ByteArray(...)" and the like).
+bool UnescapeValue(const QString& raw, QString& text) {
+    text.clear();
+    bool quoted = false;
+    qsizetype keep = 0; // text up to here came from quotes and keeps its blanks
+    const qsizetype length = raw.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = raw[i];
+        if (c == '"') {
+            quoted = !quoted;
+            keep = text.size();
+            continue;
+        }
+        if (c == '\\' && i + 1 < length) {
+            const QChar next = raw[++i];
+            switch (next.unicode()) {
+            case 'n':
+                text += '\n';
+                break;
+            case 'r':
+                text += '\r';
+                break;
+            case 't':
+                text += '\t';
+                break;
+            case 'a':
+                text += '\a';
+                break;
+            case 'b':
+                text += '\b';
+                break;
+            case 'f':
+                text += '\f';
+                break;
+            case 'v':
+                text += '\v';
+                break;
+            case '0':
+                text += QChar(0);
+                break;
+            case 'x': {
+                int value = 0;
+                int digits = 0;
+                while (digits < 4 && i + 1 < length && HexValue(raw[i + 1]) >= 0) {
+                    value = value * 16 + HexValue(raw[++i]);
+                    ++digits;
+                }
+                text += digits > 0 ? QChar(char16_t(value)) : QChar('x');
+                break;
+            }
+            default:
+                text += next;
+            }
+            if (quoted) {
+                keep = text.size();
+            }
+            continue;
+        }
+        if (!quoted && (c == ';' || c == '#')) {
+            break; // a comment after the value
+        }
+        text += c;
+        if (quoted) {
+            keep = text.size();
+        }
+    }
+    // Blanks before a comment are no part of the value.
+    while (text.size() > keep && text.back().isSpace()) {
+        text.chop(1);
+    }
+    if (text.startsWith('@')) {
+        if (!text.startsWith(QStringLiteral("@@"))) {
+            return false;
+        }
+        text.remove(0, 1);
+    }
+    return true;
+}
+
+QString EscapeValue(const QString& text) {
+    QString result;
+    bool needsQuotes = text != text.trimmed();
+    if (text.startsWith('@')) {
+        result += '@'; // a leading "@" is doubled: a single one marks values that are not text
+    }
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            result += QStringLiteral("\\\\");
+            break;
+        case '"':
+            result += QStringLiteral("\\\"");
+            break;
+        case '\n':
+            result += QStringLiteral("\\n");
+            break;
+        case '\r':
+            result += QStringLiteral("\\r");
+            break;
+        case '\t':
+            result += QStringLiteral("\\t");
+            break;
+        case 0:
+            result += QStringLiteral("\\0");
+            break;
+        case ';':
+        case ',':
+        case '#':
+        case '=':
+            needsQuotes = true;
+            result += c;
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+                result += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            } else {
+                result += c;
+            }
+        }
+    }
+    if (needsQuotes) {
+        result = '"' + result + '"';
+    }
+    return result;
+}
+
+} // namespace
+
+bool ReadConfFile(QIODevice& device, QSettings::SettingsMap& map) {
+    const QString content = QString::fromUtf8(device.read(KMaximumFileSize));
+    QString section = KGeneral;
+    for (QStringView line : QStringView(content).split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) {
+            continue;
+        }
+        if (line.startsWith('[')) {
+            const qsizetype end = line.indexOf(']');
+            section = line.mid(1, end < 0 ? -1 : end - 1).trimmed().toString();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0) {
+            continue; // junk
+        }
+        const QString key = line.left(equals).trimmed().toString();
+        QString text;
+        if (key.isEmpty() || !UnescapeValue(line.mid(equals + 1).trimmed().toString(), text)) {
+            continue;
+        }
+        map.insert(section == KGeneral ? key : section + '/' + key, text);
+    }
+    return true;
+}
+
+bool WriteConfFile(QIODevice& device, const QSettings::SettingsMap& map) {
+    QMap<QString, QStringList> sections;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf('/');
+        const QString section = slash < 0 ? KGeneral : it.key().left(slash);
+        const QString key = slash < 0 ? it.key() : it.key().mid(slash + 1);
+        sections[section] << key + '=' + EscapeValue(it.value().toString());
+    }
+    QString text;
+    auto writeSection = [&](const QString& name) {
+        if (!text.isEmpty()) {
+            text += '\n';
+        }
+        text += '[' + name + "]\n" + sections.value(name).join('\n') + '\n';
+    };
+    if (sections.contains(KGeneral)) {
+        writeSection(KGeneral);
+    }
+    for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
+        if (it.key() != KGeneral) {
+            writeSection(it.key());
+        }
+    }
+    const QByteArray bytes = text.toUtf8();
+    return device.write(bytes) == bytes.size();
+}
+
+QSettings::Format ConfFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat("conf", ReadConfFile, WriteConfFile, Qt::CaseSensitive);
+    return format;
+}
+
+} // namespace brimbal
