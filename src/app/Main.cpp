@@ -2,7 +2,13 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 
+#include "About.h"
+#include "DEnterName.h"
+#include "DHighscore.h"
+#include "GameoverFlow.h"
 #include "NStrings.h"
+#include "Options.h"
+#include "Settings.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
 
@@ -10,14 +16,13 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTime>
 #include <QTimer>
 
 #include <cmath>
+#include <cstdio>
 
 namespace brimbal {
 
@@ -76,6 +81,27 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
 }
 
 TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::SetDialogs(TFrmAbout* frmAbout, TDlgEnterName* dlgEnterName) {
+    FFrmAbout = frmAbout;
+    FDlgEnterName = dlgEnterName;
+}
+
+TFrmAbout* TFrmMain::FrmAbout() {
+    if (!FFrmAbout) {
+        OwnFrmAbout = std::make_unique<TFrmAbout>(this);
+        FFrmAbout = OwnFrmAbout.get();
+    }
+    return FFrmAbout;
+}
+
+TDlgEnterName* TFrmMain::DlgEnterName() {
+    if (!FDlgEnterName) {
+        OwnDlgEnterName = std::make_unique<TDlgEnterName>(this);
+        FDlgEnterName = OwnDlgEnterName.get();
+    }
+    return FDlgEnterName;
+}
 
 QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint) {
     auto* action = new QAction(QString::fromUtf8(caption), this);
@@ -198,6 +224,9 @@ void TFrmMain::CreateStatusBar() {
 
 void TFrmMain::FormCreate() {
     // The random generator was seeded from the clock when the window was made.
+    FDlgHighscore = new TDlgHighscore(this);
+    FDlgHighscore->Init();
+    LoadSettings();
     ProgramStart = Clock();
     FGame.ResetClock();
     SetModus(FGame.Modus());
@@ -213,7 +242,48 @@ void TFrmMain::FormCreate() {
     Timer1->start();
 }
 
-void TFrmMain::FormClose() {}
+TOptions TFrmMain::Options() const {
+    TOptions options;
+    options.Modus = FGame.Modus();
+    options.Sound = FSound;
+    options.AnzeigeBitmaps = FAnzeigeBitmaps;
+    options.Shade = FShade;
+    options.Quick = FGame.Quick();
+    options.Bubble = FBubble;
+    options.Animation = FGame.Animation();
+    options.AltColor = FAltColor;
+    return options;
+}
+
+void TFrmMain::ApplyOptions(const TOptions& options) {
+    FGame.SetModus(options.Modus);
+    FSound = options.Sound;
+    FAnzeigeBitmaps = options.AnzeigeBitmaps;
+    FShade = options.Shade;
+    FGame.SetQuick(options.Quick);
+    FBubble = options.Bubble;
+    FGame.SetAnimation(options.Animation);
+    FAltColor = options.AltColor;
+}
+
+void TFrmMain::LoadSettings() {
+    TOptions options;
+    brimbal::LoadSettings(options, *FDlgHighscore);
+    ApplyOptions(options);
+}
+
+void TFrmMain::SaveSettings() {
+    QString where;
+    if (!brimbal::SaveSettings(Options(), *FDlgHighscore, &where) && !SaveFailureReported) {
+        SaveFailureReported = true;
+        std::fprintf(stderr, "Brimbal: Die Einstellungen konnten nicht gespeichert werden (%s).\n",
+                     qPrintable(where));
+    }
+}
+
+void TFrmMain::FormClose() {
+    SaveSettings();
+}
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
     FormClose();
@@ -277,7 +347,10 @@ void TFrmMain::DateiNeuClick() {
     FGame.InitGame();
 }
 
-void TFrmMain::DateiHighscoreClick() {}
+void TFrmMain::DateiHighscoreClick() {
+    FDlgHighscore->SelectMode(FGame.Modus());
+    FDlgHighscore->exec();
+}
 
 void TFrmMain::DateiBeendenClick() {
     close();
@@ -333,7 +406,9 @@ void TFrmMain::OptionenQuickClickClick() {
     Action("OptionenBubble")->setEnabled(!FGame.Quick());
 }
 
-void TFrmMain::HilfeUeberClick() {}
+void TFrmMain::HilfeUeberClick() {
+    FrmAbout()->exec();
+}
 
 // The game's host
 
@@ -359,16 +434,8 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 }
 
 int TFrmMain::GameoverScreen() {
-    QMessageBox box(QMessageBox::Information, "Information",
-                    QString("GameOver...\nDeine Punkte: %1\nDu hättest mindestens 0 Punkte "
-                            "gebraucht, um  zu schlagen.\n\nNeues Spiel?\n")
-                        .arg(FGame.Total()),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText("&Ja");
-    box.button(QMessageBox::No)->setText("&Nein");
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? 6 : 7;
+    return brimbal::GameoverScreen(this, *FDlgHighscore, *DlgEnterName(), FGame.Modus(),
+                                   FGame.Total(), FGame.MaxGroup(), FPlayerName);
 }
 
 void TFrmMain::CloseMainWindow() {

@@ -13,14 +13,19 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QTimer;
 
 namespace brimbal {
 
+class TDlgEnterName;
+class TDlgHighscore;
+class TFrmAbout;
 class TSpielfeld;
 class TStatusBar;
+struct TOptions;
 
 // The main window: it owns the game, the view, the options and the clock, and wires the menu,
 // the board's paint box and the status bar to them.
@@ -35,8 +40,14 @@ public:
     explicit TFrmMain(TClock clock = {}, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
+    // The dialogs that the program entry creates after the main window. Where none is given,
+    // the window makes its own when it first needs one.
+    void SetDialogs(TFrmAbout* frmAbout, TDlgEnterName* dlgEnterName);
+
     void FormResize();
     void Timer1Timer();
+    void LoadSettings();
+    void SaveSettings();
     void SetModus(std::int32_t value);
 
     // Menu handlers. The toggles run after their action has flipped its check mark.
@@ -78,6 +89,10 @@ public:
     bool NeedsRedraw() const { return FNeedsRedraw; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
+    TDlgHighscore* DlgHighscore() const { return FDlgHighscore; }
+    TFrmAbout* FrmAbout();
+    TDlgEnterName* DlgEnterName();
+    const QString& PlayerName() const { return FPlayerName; }
     QAction* Action(const char* name) const;
     bool AnzeigeBitmaps() const { return FAnzeigeBitmaps; }
     bool AltColor() const { return FAltColor; }
@@ -98,6 +113,8 @@ private:
     void CreateStatusBar();
     QAction* AddAction(const char* name, const char* caption, const char* hint = nullptr);
     TViewOptions ViewOptions() const;
+    TOptions Options() const;
+    void ApplyOptions(const TOptions& options);
 
     TClock Clock;
     TRandom Rng;
@@ -107,6 +124,13 @@ private:
     TSpielfeld* FSpielfeld = nullptr;
     TStatusBar* FStatusBar = nullptr;
     QTimer* Timer1 = nullptr;
+    TDlgHighscore* FDlgHighscore = nullptr;
+    TFrmAbout* FFrmAbout = nullptr;
+    TDlgEnterName* FDlgEnterName = nullptr;
+    std::unique_ptr<TFrmAbout> OwnFrmAbout;
+    std::unique_ptr<TDlgEnterName> OwnDlgEnterName;
+    QString FPlayerName;
+    bool SaveFailureReported = false;
     bool FNeedsRedraw = true;
     double ProgramStart = 0.0;
 

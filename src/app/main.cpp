@@ -1,16 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
+#include "About.h"
+#include "DEnterName.h"
+#include "SignalCloser.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Zelkor");
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
+    QApplication::setWindowIcon(QIcon(":/balls/ball48_1.png"));
 
     brimbal::TFrmMain FrmMain;
+    brimbal::TFrmAbout FrmAbout(&FrmMain);
+    brimbal::TDlgEnterName DlgEnterName(&FrmMain);
+    FrmMain.SetDialogs(&FrmAbout, &DlgEnterName);
+
+    // Options and scores are saved when the main window closes; every way the program ends
+    // goes through that close. A signal closes it and leaves every event loop, including the
+    // one of a dialog that may be open.
+    brimbal::TSignalCloser closer([&FrmMain] {
+        FrmMain.close();
+        QCoreApplication::quit();
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &FrmMain,
+                     [&FrmMain](QSessionManager&) { FrmMain.SaveSettings(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &FrmMain, [&FrmMain] {
+        if (FrmMain.isVisible()) {
+            FrmMain.close();
+        }
+    });
+
     FrmMain.show();
     return QApplication::exec();
 }

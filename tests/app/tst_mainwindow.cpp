@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "BoardPicture.h"
+#include "DEnterName.h"
+#include "DHighscore.h"
 #include "Main.h"
+#include "ModalAnswer.h"
+#include "SettingsFixture.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -44,24 +51,6 @@ bool BoardIsMarked(TGame& game) {
     return game.Tile(0, 0) == 9 && game.Tile(10, 10) == 9;
 }
 
-// Answers the next modal dialog with the given button once it is open.
-void AnswerModal(QMessageBox::StandardButton button, QString* text = nullptr) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        if (text) {
-            *text = box->text();
-        }
-        box->button(button)->click();
-    });
-    timer->start(10);
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -87,24 +76,32 @@ private slots:
     void tinyWindow();
     void unknownMode_data();
     void unknownMode();
-    void gameoverBox_data();
-    void gameoverBox();
+    void gameoverFlow_data();
+    void gameoverFlow();
+    void storedOptions_data();
+    void storedOptions();
+    void closeSaves_data();
+    void closeSaves();
+    void highscoreDialogOpensOnMode();
 
 private:
     void Show();
     QPoint TilePixel(int column, int row) const;
 
     double Now = At(12, 0, 0);
+    std::unique_ptr<TSettingsDir> Settings;
     std::unique_ptr<TFrmMain> Frm;
 };
 
 void TestMainWindow::init() {
     Now = At(12, 0, 0);
+    Settings = std::make_unique<TSettingsDir>();
     Frm = std::make_unique<TFrmMain>([this] { return Now; });
 }
 
 void TestMainWindow::cleanup() {
     Frm.reset();
+    Settings.reset();
 }
 
 void TestMainWindow::Show() {
@@ -432,29 +429,161 @@ void TestMainWindow::unknownMode() {
     QVERIFY(Frm->Game().GameRunning());
 }
 
-void TestMainWindow::gameoverBox_data() {
-    QTest::addColumn<int>("button");
+void TestMainWindow::gameoverFlow_data() {
+    QTest::addColumn<int>("tableEntries"); // of 100 points each, in mode 1
     QTest::addColumn<bool>("newGame");
-    QTest::newRow("Ja") << int(QMessageBox::Yes) << true;
-    QTest::newRow("Nein") << int(QMessageBox::No) << false;
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("good game, new game") << 0 << true << "Eva";
+    QTest::newRow("good game, the end") << 3 << false << "Eva";
+    QTest::newRow("weak game, Ja") << 10 << true << "box";
+    QTest::newRow("weak game, Nein") << 10 << false << "box";
 }
 
-void TestMainWindow::gameoverBox() {
-    QFETCH(int, button);
+// A played game ends in the right dialog; its answer starts a new game or closes the window,
+// which saves the table.
+void TestMainWindow::gameoverFlow() {
+    QFETCH(int, tableEntries);
     QFETCH(bool, newGame);
+    QFETCH(QString, shown);
     Show();
+    for (int i = 0; i < tableEntries; ++i) {
+        Frm->DlgHighscore()->Add(1, QString("Alt%1").arg(i), "d", 100, 4);
+    }
     TBoardPicture board = KSmallBoard;
-    board[8] = "...........";
-    board[9] = "...........";
+    board[8] = board[9] = "...........";
     board[10] = "........11.";
     LoadBoardPicture(Frm->Game(), board);
+
     QString text;
-    AnswerModal(QMessageBox::StandardButton(button), &text);
+    TModalAnswer<TDlgEnterName> name([&](TDlgEnterName* dialog) {
+        text = dialog->LText()->text();
+        dialog->EName()->setText("Eva");
+        dialog->CHNeu()->setChecked(newGame);
+        dialog->BOK()->click();
+    });
+    TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {
+        text = dialog->text();
+        dialog->button(newGame ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
     QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(8, 10));
     QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(9, 10));
-    QVERIFY(text.startsWith("GameOver...\nDeine Punkte: 2\n"));
+
+    if (shown == "box") {
+        QVERIFY(box.Answered() && !name.Answered());
+        QVERIFY(text.startsWith("GameOver...\nDeine Punkte: 2\nDu hättest mindestens 100 "
+                                "Punkte gebraucht, um Alt9 zu schlagen."));
+    } else {
+        QVERIFY(name.Answered() && !box.Answered());
+        QVERIFY(text.startsWith("Herzlichen Glückwunsch!"));
+        QCOMPARE(Frm->PlayerName(), shown);
+        QString filed;
+        QString date;
+        std::int32_t points = 0;
+        std::int32_t maxGroup = 0;
+        Frm->DlgHighscore()->GetScore(1, tableEntries + 1, filed, date, points, maxGroup);
+        QCOMPARE(filed, shown);
+        QCOMPARE(points, 2);
+        QCOMPARE(maxGroup, 2);
+    }
     QCOMPARE(Frm->Game().GameRunning(), newGame);
     QCOMPARE(Frm->isVisible(), newGame);
+    QCOMPARE(Settings->Exists(), !newGame); // closing saved the tables
+    if (!newGame) {
+        QCOMPARE(Settings->Content().contains("M001S001N=Eva"),
+                 shown == "Eva" && tableEntries == 0);
+    }
+}
+
+void TestMainWindow::storedOptions_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QStringList>("greyed");
+    QTest::newRow("nothing stored") << QByteArray() << "Brimbal - Normal"
+                                    << QStringList{"OptionenModusNormal"} << QStringList();
+    QTest::newRow("mode 3") << QByteArray("[General]\nModus=3\n") << "Brimbal - Tirlan"
+                            << QStringList{"OptionenModusTirlan"} << QStringList();
+    QTest::newRow("mode 5") << QByteArray("[General]\nModus=5\n") << "Brimbal - Bricks"
+                            << QStringList{"OptionenModusBricks"} << QStringList();
+    QTest::newRow("mode 0") << QByteArray("[General]\nModus=0\n") << "Brimbal - UNBEKANNTER MODUS"
+                            << QStringList() << QStringList();
+    QTest::newRow("quick greys bubble")
+        << QByteArray("[General]\nModus=2\nQuick=1\nBubble=1\n") << "Brimbal - Fortlaufend"
+        << QStringList{"OptionenModusFortlaufend", "OptionenQuickClick", "OptionenBubble"}
+        << QStringList{"OptionenBubble"};
+    QTest::newRow("bitmaps grey the palette")
+        << QByteArray("[General]\nAnzeigeBitmaps=1\nAltColor=1\nSound=1\nAnimation=1\n")
+        << "Brimbal - Normal"
+        << QStringList{"OptionenModusNormal", "OptionenAnzeigeBitmaps", "OptionenAltFarben",
+                       "OptionenSound", "OptionenAnzeigeAnimationen"}
+        << QStringList{"OptionenAltFarben"};
+}
+
+void TestMainWindow::storedOptions() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, checked);
+    QFETCH(QStringList, greyed);
+    Frm.reset();
+    if (!file.isEmpty()) {
+        QVERIFY(Settings->Write(file));
+    }
+    Frm = std::make_unique<TFrmMain>([this] { return Now; });
+    QCOMPARE(Frm->windowTitle(), caption);
+    for (const char* name :
+         {"OptionenModusNormal", "OptionenModusFortlaufend", "OptionenModusTirlan",
+          "OptionenModusMegaTirlan", "OptionenModusBricks", "OptionenAnzeigeBitmaps",
+          "OptionenAltFarben", "OptionenBubble", "OptionenAnzeigeAnimationen", "OptionenSound",
+          "OptionenQuickClick"}) {
+        QCOMPARE(Frm->Action(name)->isChecked(), checked.contains(name));
+        if (greyed.contains(name)) {
+            QVERIFY2(!Frm->Action(name)->isEnabled(), name);
+        }
+    }
+    QVERIFY(Frm->Game().GameRunning());
+}
+
+void TestMainWindow::closeSaves_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Beenden") << "Beenden";
+    QTest::newRow("Ctrl+Q") << "Ctrl+Q";
+}
+
+void TestMainWindow::closeSaves() {
+    QFETCH(QString, how);
+    Show();
+    Frm->Action("OptionenQuickClick")->trigger();
+    QTest::keyClick(Frm->Spielfeld(), Qt::Key_2);
+    Frm->DlgHighscore()->Add(2, "Ann", "d", 70, 6);
+    QVERIFY(!Settings->Exists());
+    if (how == "close") {
+        Frm->close();
+    } else if (how == "Beenden") {
+        Frm->Action("DateiBeenden")->trigger();
+    } else {
+        QTest::keyClick(Frm->Spielfeld(), Qt::Key_Q, Qt::ControlModifier);
+    }
+    QVERIFY(!Frm->isVisible());
+    const QByteArray content = Settings->Content();
+    QVERIFY(content.contains("Modus=2\n"));
+    QVERIFY(content.contains("Quick=1\n"));
+    QVERIFY(content.contains("M002S001N=Ann\n"));
+}
+
+void TestMainWindow::highscoreDialogOpensOnMode() {
+    Show();
+    QTest::keyClick(Frm->Spielfeld(), Qt::Key_2);
+    int item = -1;
+    TModalAnswer<TDlgHighscore> answer([&](TDlgHighscore* dialog) {
+        item = dialog->CBModus()->currentIndex();
+        dialog->CBModus()->setCurrentIndex(4);
+        dialog->BClose()->click();
+    });
+    QTest::keyClick(Frm->Spielfeld(), Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(answer.Answered());
+    QCOMPARE(item, 1);
+    QCOMPARE(Frm->Game().Modus(), 2); // closing returns to the game unchanged
 }
 
 QTEST_MAIN(TestMainWindow)

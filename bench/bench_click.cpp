@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+// One click on the real main window, from the mouse release to the repainted paint box.
+#include "BoardPicture.h"
+#include "Main.h"
+#include "Spielfeld.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace brimbal;
+
+namespace {
+
+// Columns 0 to 9 of the two top rows hold a group of 20, and a pair of 5s at the bottom right
+// keeps the game going after it is removed; the rest are lone tiles.
+void LoadBoard(TGame& game) {
+    for (int row = 0; row < KRows; ++row) {
+        for (int column = 0; column < KFieldColumns; ++column) {
+            const bool inGroup = row < 2 && column < 10;
+            game.SetTile(column, row, inGroup ? 1 : 2 + (row * 2 + column) % 3);
+        }
+    }
+    game.SetTile(10, 9, 5);
+    game.SetTile(10, 10, 5);
+}
+
+void Release(TFrmMain& frm, int column, int row) {
+    const TBoardGeometry& g = frm.Geometry();
+    const QPointF at(g.TileX(column) + 5, g.TileY(row) + 5);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, frm.Spielfeld()->mapToGlobal(at),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(frm.Spielfeld(), &release);
+}
+
+// Marking a group: the outline goes into the back buffer, the paint box is repainted.
+void BM_ClickMarksGroup(benchmark::State& state) {
+    TFrmMain frm;
+    frm.show();
+    QApplication::processEvents();
+    LoadBoard(frm.Game());
+    for (auto _ : state) {
+        Release(frm, 0, 0);
+        state.PauseTiming();
+        frm.Game().DeselectAll();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClickMarksGroup)->Unit(benchmark::kMicrosecond);
+
+// Removing the marked group: gravity, refill, game-over test, a full redraw and the repaint.
+void BM_ClickRemovesGroup(benchmark::State& state) {
+    TFrmMain frm;
+    frm.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadBoard(frm.Game());
+        Release(frm, 0, 0);
+        state.ResumeTiming();
+        Release(frm, 0, 0);
+    }
+}
+BENCHMARK(BM_ClickRemovesGroup)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    // The window loads and saves its settings: keep them away from the user's own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

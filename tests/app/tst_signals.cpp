@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+// The real program, ended by a signal, still saves its options and high scores.
+#include "DHighscore.h"
+#include "Main.h"
+#include "ModalAnswer.h"
+#include "SettingsFixture.h"
+#include "SignalCloser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+// True once the process has a handler for the signal (the bit in SigCgt of /proc/PID/status).
+bool Catches(qint64 pid, int signal) {
+    QFile status(QString("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:")) {
+            bool ok = false;
+            const quint64 mask = line.mid(7).trimmed().toULongLong(&ok, 16);
+            return ok && (mask & (quint64(1) << (signal - 1)));
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestSignals : public QObject {
+    Q_OBJECT
+
+private slots:
+    void signalSaves_data();
+    void signalSaves();
+    void signalDuringModalDialog();
+};
+
+void TestSignals::signalSaves_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestSignals::signalSaves() {
+    QFETCH(int, signal);
+    QTemporaryDir home;
+    QVERIFY(QDir().mkpath(home.filePath("config/Zelkor")));
+    const QString file = home.filePath("config/Zelkor/Brimbal.conf");
+    {
+        QFile conf(file);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[General]\nModus=2\nBubble=1\n[Highscore]\nM002S004N=Ann\nM002S004D=d\n"
+                   "M002S004P=70\nM002S004M=6\n");
+    }
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    program.setProcessEnvironment(environment);
+    program.start(BRIMBAL_PROGRAM, {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(Catches(program.processId(), signal), 20000);
+    QTest::qWait(200); // let the window come up
+
+    QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+
+    QFile conf(file);
+    QVERIFY(conf.open(QIODevice::ReadOnly));
+    const QByteArray content = conf.readAll();
+    // The close wrote every value: the stored entry, ranked first now, and all the others.
+    QVERIFY(content.contains("M002S001N=Ann\n"));
+    QVERIFY(content.contains("M002S001P=70\n"));
+    QVERIFY(content.contains("M005S010M=0\n"));
+    QVERIFY(content.contains("Modus=2\n"));
+    QVERIFY(content.contains("Bubble=1\n"));
+    QCOMPARE(content.count('\n'), 8 + 200 + 3);
+}
+
+// A signal that arrives while a modal dialog is open closes the main window the normal way and
+// leaves the dialog's event loop too. It ends every event loop, so it runs last.
+void TestSignals::signalDuringModalDialog() {
+    using namespace brimbal;
+    TSettingsDir settings;
+    TFrmMain frm;
+    frm.show();
+    TSignalCloser closer([&frm] {
+        frm.close();
+        QCoreApplication::quit();
+    });
+    QVERIFY(closer.Installed());
+    frm.DlgHighscore()->Add(1, "Ann", "d", 70, 6);
+    TModalAnswer<TDlgHighscore> answer([](TDlgHighscore*) { ::raise(SIGTERM); });
+    frm.DateiHighscoreClick(); // returns once the signal has ended the dialog's loop
+    QVERIFY(answer.Answered());
+    QVERIFY(!frm.isVisible());
+    QVERIFY(settings.Content().contains("M001S001N=Ann\n"));
+}
+
+QTEST_MAIN(TestSignals)
+#include "tst_signals.moc"
