@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 // How fast the rules are: dealing, marking, removing with the game-over test, whole games.
 #include "Game.h"
-#include "GameHost.h"
+#include "NullGameHost.h"
 #include "Random.h"
 
 #include <benchmark/benchmark.h>
@@ -10,22 +10,6 @@
 using namespace brimbal;
 
 namespace {
-
-// A host that does nothing, so only the rules are measured.
-class TQuietHost final : public IGameHost {
-public:
-    int Answer = 7;
-    void RecalcSpielfeld() override {}
-    void SetNeedsRedraw() override {}
-    void RepaintSpielfeld() override {}
-    void SpielfeldDrawMarkierung() override {}
-    void SetStatusText(int, std::string_view text) override {
-        benchmark::DoNotOptimize(text.data());
-    }
-    int GameoverScreen() override { return Answer; }
-    void CloseMainWindow() override {}
-    double TimeOfDay() override { return 0.5; }
-};
 
 // The cell of the largest group on the board, found with silent markings.
 std::pair<int, int> LargestGroup(TGame& game) {
@@ -45,7 +29,7 @@ std::pair<int, int> LargestGroup(TGame& game) {
 }
 
 void BM_InitGame(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(1);
     TGame game(host, rng);
     game.SetModus(2);
@@ -57,7 +41,7 @@ void BM_InitGame(benchmark::State& state) {
 BENCHMARK(BM_InitGame);
 
 void BM_MarkLargestGroup(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(2);
     TGame game(host, rng);
     game.InitGame();
@@ -69,7 +53,7 @@ void BM_MarkLargestGroup(benchmark::State& state) {
 BENCHMARK(BM_MarkLargestGroup);
 
 void BM_CheckForGameoverFullBoard(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(3);
     TGame game(host, rng);
     game.InitGame();
@@ -81,7 +65,7 @@ BENCHMARK(BM_CheckForGameoverFullBoard);
 
 // The worst case: a full board of lone tiles, where every cell must be looked at.
 void BM_CheckForGameoverNoGroup(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(3);
     TGame game(host, rng);
     for (int row = 0; row < KRows; ++row) {
@@ -96,7 +80,7 @@ void BM_CheckForGameoverNoGroup(benchmark::State& state) {
 BENCHMARK(BM_CheckForGameoverNoGroup);
 
 void BM_RemoveTiles(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(4);
     TGame game(host, rng);
     game.SetModus(2);
@@ -113,7 +97,7 @@ BENCHMARK(BM_RemoveTiles);
 
 // A whole game in mode 1: a seeded player clicks random cells until the game is over.
 void BM_RandomGame(benchmark::State& state) {
-    TQuietHost host;
+    TNullGameHost host;
     TRandom rng(5);
     TRandom player(6);
     TGame game(host, rng);

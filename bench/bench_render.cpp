@@ -4,7 +4,7 @@
 #include "BoardGeometry.h"
 #include "BoardRenderer.h"
 #include "Game.h"
-#include "GameHost.h"
+#include "NullGameHost.h"
 #include "Random.h"
 
 #include <QGuiApplication>
@@ -15,21 +15,9 @@ using namespace brimbal;
 
 namespace {
 
-class TQuietHost final : public IGameHost {
-public:
-    void RecalcSpielfeld() override {}
-    void SetNeedsRedraw() override {}
-    void RepaintSpielfeld() override {}
-    void SpielfeldDrawMarkierung() override {}
-    void SetStatusText(int, std::string_view) override {}
-    int GameoverScreen() override { return 7; }
-    void CloseMainWindow() override {}
-    double TimeOfDay() override { return 0.5; }
-};
-
 // A full board in mode 2 whose top two rows hold a group of 20 tiles in columns 0 to 9.
 struct TBoard {
-    TQuietHost Host;
+    TNullGameHost Host;
     TRandom Rng{11};
     TGame Game{Host, Rng};
 

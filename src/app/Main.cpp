@@ -17,6 +17,7 @@
 #include <QDateTime>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QTime>
 #include <QTimer>
@@ -54,6 +55,18 @@ std::uint64_t ClockSeed() {
     return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 1000003u +
            static_cast<std::uint64_t>(QTime::currentTime().msec());
 }
+
+// Menus in which disabled items can be highlighted too, so that their hints show.
+class TMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 const char* const KModeNames[] = {"Normal", "Fortlaufend", "Tirlan", "MegaTirlan", "Bricks"};
 const char* const KModeActions[] = {"OptionenModusNormal", "OptionenModusFortlaufend",
@@ -215,6 +228,12 @@ void TFrmMain::CreateMenus() {
     hilfe->addAction(Action("HilfeSpielregeln"));
     hilfe->addSeparator();
     hilfe->addAction(Action("HilfeUeber"));
+
+    auto* style = new TMenuStyle;
+    style->setParent(this);
+    for (QMenu* menu : {datei, modus, optionen, anzeige, hilfe}) {
+        menu->setStyle(style);
+    }
 }
 
 void TFrmMain::CreateStatusBar() {

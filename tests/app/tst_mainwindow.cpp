@@ -319,7 +319,23 @@ void TestMainWindow::menuHint() {
     QCOMPARE(bar->PanelText(0), QString("Beendet das Spiel"));
     QTest::keyClick(datei, Qt::Key_Escape);
     QTest::keyClick(menuBar, Qt::Key_Escape);
-    QTRY_VERIFY(!datei->isVisible());
+    // Disabled items are highlighted too and show their hints, but do nothing.
+    auto* modus = menuBar->findChild<QMenu*>("OptionenModus");
+    menuBar->setActiveAction(modus->menuAction());
+    QTRY_VERIFY(modus->isVisible());
+    QAction* tirlan = Frm->Action("OptionenModusTirlan");
+    QTest::mouseMove(modus, modus->actionGeometry(tirlan).center());
+    QTRY_COMPARE(modus->activeAction(), tirlan);
+    QCOMPARE(bar->PanelText(0), QString("???"));
+    QTest::mouseClick(modus, Qt::LeftButton, {}, modus->actionGeometry(tirlan).center());
+    QTest::keyClick(modus, Qt::Key_Return);
+    QCOMPARE(Frm->Game().Modus(), 1);
+    QVERIFY(!tirlan->isChecked());
+    modus->setActiveAction(Frm->Action("OptionenModusBricks"));
+    QCOMPARE(bar->PanelText(0), QString());
+    QTest::keyClick(modus, Qt::Key_Escape);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    QTRY_VERIFY(!modus->isVisible());
     QTRY_COMPARE(bar->PanelText(0), QString());
     QVERIFY(bar->Panel(2)->isVisible());
 }

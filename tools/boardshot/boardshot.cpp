@@ -6,7 +6,7 @@
 #include "BoardGeometry.h"
 #include "BoardRenderer.h"
 #include "Game.h"
-#include "GameHost.h"
+#include "NullGameHost.h"
 #include "Random.h"
 
 #include <QDir>
@@ -17,18 +17,6 @@
 using namespace brimbal;
 
 namespace {
-
-class TSilentHost final : public IGameHost {
-public:
-    void RecalcSpielfeld() override {}
-    void SetNeedsRedraw() override {}
-    void RepaintSpielfeld() override {}
-    void SpielfeldDrawMarkierung() override {}
-    void SetStatusText(int, std::string_view) override {}
-    int GameoverScreen() override { return 7; }
-    void CloseMainWindow() override {}
-    double TimeOfDay() override { return 0.0; }
-};
 
 struct TShot {
     const char* Name;
@@ -64,7 +52,7 @@ int main(int argc, char** argv) {
     };
     TBoardRenderer renderer;
     for (const TShot& shot : shots) {
-        TSilentHost host;
+        TNullGameHost host;
         TRandom rng(7);
         TGame game(host, rng);
         game.SetModus(shot.Modus);

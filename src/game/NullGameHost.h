@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include "GameHost.h"
+
+namespace brimbal {
+
+// A host that shows nothing: for running the rules without a window (benchmarks, tools).
+// Every game over answers with the end of the game.
+class TNullGameHost : public IGameHost {
+public:
+    void RecalcSpielfeld() override {}
+    void SetNeedsRedraw() override {}
+    void RepaintSpielfeld() override {}
+    void SpielfeldDrawMarkierung() override {}
+    void SetStatusText(int, std::string_view) override {}
+    int GameoverScreen() override { return 7; }
+    void CloseMainWindow() override {}
+    double TimeOfDay() override { return 0.5; }
+};
+
+} // namespace brimbal
