@@ -41,6 +41,7 @@ class TestSignals : public QObject {
 private slots:
     void signalSaves_data();
     void signalSaves();
+    void refusedSaveReportedOnce();
     void signalDuringModalDialog();
 };
 
@@ -89,6 +90,34 @@ void TestSignals::signalSaves() {
     QVERIFY(content.contains("Modus=2\n"));
     QVERIFY(content.contains("Bubble=1\n"));
     QCOMPARE(content.count('\n'), 8 + 200 + 3);
+}
+
+// A store that refuses the save is reported once on standard error; the program still ends
+// normally.
+void TestSignals::refusedSaveReportedOnce() {
+    QTemporaryDir home;
+    QVERIFY(QDir().mkpath(home.filePath("config")));
+    QFile blocker(home.filePath("config/Zelkor")); // a file where the folder belongs
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    program.setProcessEnvironment(environment);
+    program.start(BRIMBAL_PROGRAM, {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(Catches(program.processId(), SIGTERM), 20000);
+    QTest::qWait(200);
+    QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(errors.count("Die Einstellungen konnten nicht gespeichert werden"), 1);
+    QVERIFY(errors.contains(home.filePath("config/Zelkor/Brimbal.conf")));
 }
 
 // A signal that arrives while a modal dialog is open closes the main window the normal way and
