@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
@@ -22,6 +21,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
@@ -35,25 +35,22 @@ double SystemTimeOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
 }
 
-// The time from one time of day to a later one as text. Both hold no date, so a span that
-// passes midnight is taken modulo one day and keeps counting up.
-std::string ElapsedText(double from, double to) {
-    std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
-    ms = ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
+// Milliseconds from one time of day to a later one. Both hold no date, so a span that passes
+// midnight is taken modulo one day and keeps counting up.
+std::int64_t ElapsedMs(double from, double to) {
+    const std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
+    return ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
+}
+
+std::string DurationTextOf(std::int64_t ms) {
     return DurationText(static_cast<std::uint16_t>(ms / 3600000),
                         static_cast<std::uint16_t>((ms / 60000) % 60),
                         static_cast<std::uint16_t>((ms / 1000) % 60));
 }
 
-std::int64_t ElapsedSeconds(double from, double to) {
-    std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
-    ms = ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
-    return (ms / 1000) % 60;
-}
-
+// The random generator is seeded once, from the clock.
 std::uint64_t ClockSeed() {
-    return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 1000003u +
-           static_cast<std::uint64_t>(QTime::currentTime().msec());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 // Menus in which disabled items can be highlighted too, so that their hints show.
@@ -332,12 +329,12 @@ void TFrmMain::FormResize() {
 }
 
 void TFrmMain::Timer1Timer() {
-    const double now = Clock();
+    const std::int64_t game = ElapsedMs(FGame.GameStart(), Clock());
     std::string text;
-    if (ElapsedSeconds(FGame.GameStart(), now) % 5 != 0 && FGame.GameRunning()) {
-        text = "Spielzeit: " + ElapsedText(FGame.GameStart(), now);
+    if ((game / 1000) % 60 % 5 != 0 && FGame.GameRunning()) {
+        text = "Spielzeit: " + DurationTextOf(game);
     } else {
-        text = "Programmlaufzeit: " + ElapsedText(ProgramStart, Clock());
+        text = "Programmlaufzeit: " + DurationTextOf(ElapsedMs(ProgramStart, Clock()));
     }
     FStatusBar->SetPanelText(2, QString::fromStdString(text));
 }

@@ -33,6 +33,32 @@ bool Catches(qint64 pid, int signal) {
     return false;
 }
 
+// Starts the program with its home and settings in a folder of the test, and waits until it
+// has its signal handlers.
+bool StartProgram(QProcess& program, const QTemporaryDir& home) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    program.setProcessEnvironment(environment);
+    program.start(BRIMBAL_PROGRAM, {});
+    if (!program.waitForStarted()) {
+        return false;
+    }
+    QDeadlineTimer deadline(20000);
+    while (!Catches(program.processId(), SIGTERM) && !deadline.hasExpired()) {
+        QTest::qWait(20);
+    }
+    QTest::qWait(200); // let the window come up
+    return Catches(program.processId(), SIGTERM);
+}
+
+// Sends the signal and waits for a normal end.
+bool EndsNormally(QProcess& program, int signal) {
+    return ::kill(pid_t(program.processId()), signal) == 0 && program.waitForFinished(20000) &&
+           program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+}
+
 } // namespace
 
 class TestSignals : public QObject {
@@ -65,20 +91,9 @@ void TestSignals::signalSaves() {
     }
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    program.setProcessEnvironment(environment);
-    program.start(BRIMBAL_PROGRAM, {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(Catches(program.processId(), signal), 20000);
-    QTest::qWait(200); // let the window come up
-
-    QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(StartProgram(program, home));
+    QVERIFY(Catches(program.processId(), signal));
+    QVERIFY(EndsNormally(program, signal));
 
     QFile conf(file);
     QVERIFY(conf.open(QIODevice::ReadOnly));
@@ -102,19 +117,8 @@ void TestSignals::refusedSaveReportedOnce() {
     blocker.close();
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    program.setProcessEnvironment(environment);
-    program.start(BRIMBAL_PROGRAM, {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(Catches(program.processId(), SIGTERM), 20000);
-    QTest::qWait(200);
-    QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(StartProgram(program, home));
+    QVERIFY(EndsNormally(program, SIGTERM));
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     QCOMPARE(errors.count("Die Einstellungen konnten nicht gespeichert werden"), 1);
     QVERIFY(errors.contains(home.filePath("config/Zelkor/Brimbal.conf")));
