@@ -3,7 +3,7 @@
 # SPDX-FileCopyrightText: The Brimbal authors
 #
 # Configures and builds Brimbal into a build directory: build.sh [--sanitize]
-# Prints the build directory on its last line.
+# Prints the build directory on standard output; everything else goes to standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,5 +23,6 @@ if [ ! -f "$build_dir/CMakeCache.txt" ] && command -v ninja >/dev/null 2>&1; the
 fi
 
 cmake -S . -B "$build_dir" "${generator[@]}" "${args[@]}" >/dev/null
-cmake --build "$build_dir" -j2
+# Build output goes to standard error: standard output carries only the directory.
+cmake --build "$build_dir" -j2 >&2
 echo "$build_dir"

@@ -7,6 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-build_dir=$(scripts/build.sh | tail -n 1)
+build_dir=$(scripts/build.sh)
 
 exec "$build_dir/src/app/brimbal" "$@"

@@ -16,7 +16,7 @@ if [ -n "$mode" ] && [ "$mode" != "--sanitize" ]; then
     exit 2
 fi
 
-build_dir=$(scripts/build.sh $mode | tail -n 1)
+build_dir=$(scripts/build.sh $mode)
 
 if [ "$mode" = "--sanitize" ]; then
     # Any sanitizer report ends the test process with an error, so ctest sees it fail.
