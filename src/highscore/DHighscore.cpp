@@ -3,7 +3,7 @@
 #include "DHighscore.h"
 
 #include "DateText.h"
-#include "NStrings.h"
+#include "NumberText.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -47,10 +47,6 @@ public:
         return size;
     }
 };
-
-QString Number(std::int32_t value) {
-    return QString::fromStdString(IntToText(value));
-}
 
 } // namespace
 
@@ -128,8 +124,9 @@ void TDlgHighscore::PlaceControls() {
     // with the placeholder name, a date stamp, the largest possible group and five-digit points.
     // The name column takes what the others leave; the table grows should that be too little.
     const QDateTime sampleDate(QDate(2026, 12, 28), QTime(20, 58, 58));
-    new QTreeWidgetItem(FLVScore, {Number(KScoreRanks), QStringLiteral("NAMENLOS"),
-                                   DateText(sampleDate, QLocale()), Number(121), Number(99999)});
+    new QTreeWidgetItem(FLVScore,
+                        {NumberText(KScoreRanks), QStringLiteral("NAMENLOS"),
+                         DateText(sampleDate, QLocale()), NumberText(121), NumberText(99999)});
     QHeaderView* header = FLVScore->header();
     const int givenWidths[KColumns] = {50, 0, 120, 50, 50};
     int nameWidth = 0;
@@ -215,7 +212,7 @@ void TDlgHighscore::ShowList(std::int32_t mode) {
         std::int32_t maxGroup = 0;
         Lists[mode - 1].GetEntry(rank, name, date, points, maxGroup);
         auto* item = new QTreeWidgetItem(
-            FLVScore, {Number(rank), name, date, Number(maxGroup), Number(points)});
+            FLVScore, {NumberText(rank), name, date, NumberText(maxGroup), NumberText(points)});
         for (int column = 0; column < KColumns; ++column) {
             item->setTextAlignment(column, ColumnAlignment(column));
         }

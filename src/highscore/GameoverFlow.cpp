@@ -4,7 +4,7 @@
 
 #include "DEnterName.h"
 #include "DHighscore.h"
-#include "NStrings.h"
+#include "NumberText.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,10 +20,6 @@ constexpr int KAnswerYes = 6;
 constexpr int KAnswerNo = 7;
 
 const QString KLineBreak = QStringLiteral("\r\n");
-
-QString Number(std::int32_t value) {
-    return QString::fromStdString(IntToText(value));
-}
 
 // The texts keep their CR LF line ends; a label shows them as plain line feeds.
 QString ScreenText(QString text) {
@@ -46,8 +42,8 @@ int AskNewGame(QWidget* parent, const QString& text) {
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
                             const QString& neededName) {
     return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine Punkte: ") +
-           Number(total) + KLineBreak + QStringLiteral("Du hättest mindestens ") +
-           Number(neededPoints) + QStringLiteral(" Punkte gebraucht, um ") + neededName +
+           NumberText(total) + KLineBreak + QStringLiteral("Du hättest mindestens ") +
+           NumberText(neededPoints) + QStringLiteral(" Punkte gebraucht, um ") + neededName +
            QStringLiteral(" zu schlagen.") + KLineBreak + KLineBreak +
            QStringLiteral("Neues Spiel?") + KLineBreak;
 }
@@ -55,7 +51,7 @@ QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
 QString CongratulationText(const QString& pushedName, int rank) {
     return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak +
            QStringLiteral("Damit verdrängst du ") + pushedName + QStringLiteral(" von Platz ") +
-           Number(rank) + QStringLiteral("!") + KLineBreak;
+           NumberText(rank) + QStringLiteral("!") + KLineBreak;
 }
 
 int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
@@ -76,8 +72,8 @@ int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& ent
     // The entry that holds the rank now is the one the new entry pushes down.
     highscore.GetScore(modus, rank, name, date, points, group);
     enterName.EName()->setText(playerName);
-    enterName.EPunkte()->setText(Number(total));
-    enterName.ERang()->setText(Number(rank));
+    enterName.EPunkte()->setText(NumberText(total));
+    enterName.ERang()->setText(NumberText(rank));
     enterName.LText()->setText(ScreenText(CongratulationText(name, rank)));
     const int answer = enterName.exec();
     const QString typed = enterName.EName()->text();

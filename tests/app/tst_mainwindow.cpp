@@ -5,6 +5,7 @@
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
+#include "ScoreEntry.h"
 #include "SettingsFixture.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
@@ -492,14 +493,10 @@ void TestMainWindow::gameoverFlow() {
         QVERIFY(name.Answered() && !box.Answered());
         QVERIFY(text.startsWith("Herzlichen Glückwunsch!"));
         QCOMPARE(Frm->PlayerName(), shown);
-        QString filed;
-        QString date;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        Frm->DlgHighscore()->GetScore(1, tableEntries + 1, filed, date, points, maxGroup);
-        QCOMPARE(filed, shown);
-        QCOMPARE(points, 2);
-        QCOMPARE(maxGroup, 2);
+        const TScoreEntry filed = ReadScore(*Frm->DlgHighscore(), 1, tableEntries + 1);
+        QCOMPARE(filed.Name, shown);
+        QCOMPARE(filed.Points, 2);
+        QCOMPARE(filed.MaxGroup, 2);
     }
     QCOMPARE(Frm->Game().GameRunning(), newGame);
     QCOMPARE(Frm->isVisible(), newGame);

@@ -4,6 +4,7 @@
 #include "DHighscore.h"
 #include "GameoverFlow.h"
 #include "ModalAnswer.h"
+#include "ScoreEntry.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -29,12 +30,8 @@ void Fill(TDlgHighscore& highscore, std::int32_t mode, const QStringList& entrie
 QStringList Table(const TDlgHighscore& highscore, std::int32_t mode) {
     QStringList table;
     for (int rank = 1; rank <= 10; ++rank) {
-        QString name;
-        QString date;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        highscore.GetScore(mode, rank, name, date, points, maxGroup);
-        table.append(QString::number(points) + QLatin1Char(' ') + name);
+        const TScoreEntry entry = ReadScore(highscore, mode, rank);
+        table.append(QString::number(entry.Points) + QLatin1Char(' ') + entry.Name);
     }
     return table;
 }
@@ -368,16 +365,12 @@ void TestGameoverFlow::enteringTheTable() {
     }
 
     // A filed entry carries the game's largest group and the date of now, not the stamp word.
-    QString name;
-    QString date;
-    std::int32_t points = 0;
-    std::int32_t maxGroup = 0;
-    highscore.GetScore(modus, rank, name, date, points, maxGroup);
-    if (name == playerNameAfter && points == total) {
-        QCOMPARE(maxGroup, 17);
-        QVERIFY(!date.isEmpty());
-        QVERIFY(date != QLatin1String("*LUCKY*"));
-        QVERIFY(date != QLatin1String("d"));
+    const TScoreEntry filed = ReadScore(highscore, modus, rank);
+    if (filed.Name == playerNameAfter && filed.Points == total) {
+        QCOMPARE(filed.MaxGroup, 17);
+        QVERIFY(!filed.Date.isEmpty());
+        QVERIFY(filed.Date != QLatin1String("*LUCKY*"));
+        QVERIFY(filed.Date != QLatin1String("d"));
     }
 }
 

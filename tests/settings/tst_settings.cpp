@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DHighscore.h"
 #include "Options.h"
+#include "ScoreEntry.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
 
@@ -11,22 +12,10 @@ using namespace brimbal;
 
 namespace {
 
-struct TEntry {
-    QString Name;
-    QString Date;
-    int Points = 0;
-    int MaxGroup = 0;
-};
-
-QList<TEntry> Table(const TDlgHighscore& highscore, int mode) {
-    QList<TEntry> table;
+QList<TScoreEntry> Table(const TDlgHighscore& highscore, int mode) {
+    QList<TScoreEntry> table;
     for (int rank = 1; rank <= 10; ++rank) {
-        TEntry entry;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        highscore.GetScore(mode, rank, entry.Name, entry.Date, points, maxGroup);
-        entry.Points = points;
-        entry.MaxGroup = maxGroup;
+        const TScoreEntry entry = ReadScore(highscore, mode, rank);
         if (entry.Points != 0 || !entry.Name.isEmpty()) {
             table << entry;
         }
@@ -37,7 +26,7 @@ QList<TEntry> Table(const TDlgHighscore& highscore, int mode) {
 // The entries of a table as "name/date/points/group" lines.
 QStringList Lines(const TDlgHighscore& highscore, int mode) {
     QStringList lines;
-    for (const TEntry& e : Table(highscore, mode)) {
+    for (const TScoreEntry& e : Table(highscore, mode)) {
         lines << QString("%1/%2/%3/%4").arg(e.Name, e.Date).arg(e.Points).arg(e.MaxGroup);
     }
     return lines;
@@ -345,7 +334,7 @@ void TestSettings::escaping() {
     loaded.Init();
     TOptions options;
     LoadSettings(options, loaded);
-    const QList<TEntry> table = Table(loaded, 1);
+    const QList<TScoreEntry> table = Table(loaded, 1);
     QCOMPARE(table.size(), 1);
     QCOMPARE(table[0].Name, name);
     QCOMPARE(table[0].Date, name);

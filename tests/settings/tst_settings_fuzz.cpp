@@ -4,6 +4,7 @@
 // entry of a file that is only partly broken must come back.
 #include "DHighscore.h"
 #include "Options.h"
+#include "ScoreEntry.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
 
@@ -105,11 +106,7 @@ bool Sorted(const TDlgHighscore& highscore) {
     for (int mode = 1; mode <= 5; ++mode) {
         std::int32_t previous = std::numeric_limits<std::int32_t>::max();
         for (int rank = 1; rank <= 10; ++rank) {
-            QString name;
-            QString date;
-            std::int32_t points = 0;
-            std::int32_t maxGroup = 0;
-            highscore.GetScore(mode, rank, name, date, points, maxGroup);
+            const std::int32_t points = ReadScore(highscore, mode, rank).Points;
             if (points > previous) {
                 return false;
             }
@@ -169,13 +166,9 @@ void TestSettingsFuzz::validEntriesSurviveJunk() {
         LoadSettings(options, highscore);
         std::sort(points.begin(), points.end(), std::greater<int>());
         for (int rank = 1; rank <= 10; ++rank) {
-            QString name;
-            QString date;
-            std::int32_t p = 0;
-            std::int32_t maxGroup = 0;
-            highscore.GetScore(3, rank, name, date, p, maxGroup);
-            QCOMPARE(p, points[rank - 1]);
-            QCOMPARE(name, "Spieler" + QString::number(p));
+            const TScoreEntry entry = ReadScore(highscore, 3, rank);
+            QCOMPARE(entry.Points, points[rank - 1]);
+            QCOMPARE(entry.Name, "Spieler" + QString::number(entry.Points));
         }
     }
 }
