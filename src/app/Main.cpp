@@ -13,10 +13,13 @@
 #include "StatusBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTime>
 #include <QTimer>
@@ -24,6 +27,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace brimbal {
 
@@ -284,26 +288,97 @@ void TFrmMain::ApplyOptions(const TOptions& options) {
 
 void TFrmMain::LoadSettings() {
     TOptions options;
-    brimbal::LoadSettings(options, *FDlgHighscore);
+    if (!Store.Load(options, *FDlgHighscore)) {
+        // A file that cannot be read is told once; the game starts with the defaults.
+        FStatusBar->SetPanelText(0, QStringLiteral("Die Einstellungen konnten nicht gelesen "
+                                                   "werden: %1 (%2)")
+                                        .arg(Store.Problem(), Store.Where()));
+    }
     ApplyOptions(options);
 }
 
-void TFrmMain::SaveSettings() {
-    QString where;
-    if (!brimbal::SaveSettings(Options(), *FDlgHighscore, &where) && !SaveFailureReported) {
-        SaveFailureReported = true;
-        std::fprintf(stderr, "Brimbal: Die Einstellungen konnten nicht gespeichert werden (%s).\n",
-                     qPrintable(where));
+namespace {
+
+// Tells the player that the save failed, where and why; true when the player wants to try again.
+bool AskRetrySave(QWidget* parent, const TSettingsStore& store, bool closing) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimbal"),
+                    QStringLiteral("Die Highscores und Einstellungen konnten nicht gespeichert "
+                                   "werden.\n\nDatei: %1\nGrund: %2")
+                        .arg(store.Where(), store.Problem()),
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* retry = box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+    QPushButton* goOn = box.addButton(closing ? QStringLiteral("&Ohne Speichern beenden")
+                                              : QStringLiteral("Ohne Speichern &weiterspielen"),
+                                      QMessageBox::RejectRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(goOn);
+    box.exec();
+    return box.clickedButton() == retry;
+}
+
+} // namespace
+
+bool TFrmMain::SaveSettings(ESaveMoment moment) {
+    // After a failure, a change waits for the next save that tells the player, rather than
+    // trying again (and perhaps waiting for a lock) at every click.
+    if (moment == ESaveMoment::Change && LastSaveFailed) {
+        return false;
+    }
+    for (;;) {
+        LastSaveFailed = !Store.Save(Options(), *FDlgHighscore);
+        if (!LastSaveFailed) {
+            return true;
+        }
+        if (EndingWithoutPlayer) {
+            if (!SaveFailureReported) {
+                SaveFailureReported = true;
+                std::fprintf(stderr,
+                             "Brimbal: Die Einstellungen konnten nicht gespeichert werden "
+                             "(%s: %s).\n",
+                             qPrintable(Store.Where()), qPrintable(Store.Problem()));
+            }
+            return false;
+        }
+        if (moment == ESaveMoment::Change ||
+            !AskRetrySave(this, Store, moment == ESaveMoment::Close)) {
+            return false;
+        }
     }
 }
 
 void TFrmMain::FormClose() {
-    SaveSettings();
+    if (std::exchange(Closed, true)) {
+        return; // saved at the first close
+    }
+    PendingScore.File(false);
+    SaveSettings(ESaveMoment::Close);
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
+}
+
+void TFrmMain::EndWithoutPlayer() {
+    EndingWithoutPlayer = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void TFrmMain::SaveForSession() {
+    const bool ending = std::exchange(EndingWithoutPlayer, true);
+    PendingScore.File(true);
+    SaveSettings(ESaveMoment::Close);
+    EndingWithoutPlayer = ending;
+}
+
+void TFrmMain::SaveAtExit() {
+    if (Closed) {
+        return;
+    }
+    EndingWithoutPlayer = true;
+    FormClose();
 }
 
 bool TFrmMain::event(QEvent* event) {
@@ -374,22 +449,27 @@ void TFrmMain::DateiBeendenClick() {
 
 void TFrmMain::OptionenModusNormalClick() {
     SetModus(1);
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenModusFortlaufendClick() {
     SetModus(2);
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenModusTirlanClick() {
     SetModus(3);
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenModusMegaTirlanClick() {
     SetModus(4);
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenModusBricksClick() {
     SetModus(5);
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenAnzeigeBitmapsClick() {
@@ -397,29 +477,35 @@ void TFrmMain::OptionenAnzeigeBitmapsClick() {
     Action("OptionenAltFarben")->setEnabled(!FAnzeigeBitmaps);
     RecalcSpielfeld();
     RepaintSpielfeld();
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenAltFarbenClick() {
     FAltColor = Action("OptionenAltFarben")->isChecked();
     FNeedsRedraw = true;
     RepaintSpielfeld();
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenBubbleClick() {
     FBubble = Action("OptionenBubble")->isChecked();
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenAnzeigeAnimationenClick() {
     FGame.SetAnimation(Action("OptionenAnzeigeAnimationen")->isChecked());
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenSoundClick() {
     FSound = Action("OptionenSound")->isChecked();
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::OptionenQuickClickClick() {
     FGame.SetQuick(Action("OptionenQuickClick")->isChecked());
     Action("OptionenBubble")->setEnabled(!FGame.Quick());
+    SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::HilfeUeberClick() {
@@ -450,8 +536,13 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 }
 
 int TFrmMain::GameoverScreen() {
-    return brimbal::GameoverScreen(this, *FDlgHighscore, *DlgEnterName(), FGame.Modus(),
-                                   FGame.Total(), FGame.MaxGroup(), FPlayerName);
+    const int answer =
+        brimbal::GameoverScreen(this, *FDlgHighscore, *DlgEnterName(), FGame.Modus(), FGame.Total(),
+                                FGame.MaxGroup(), FPlayerName, &PendingScore);
+    if (PendingScore.Filed()) {
+        SaveSettings(ESaveMoment::ScoreFiled);
+    }
+    return answer;
 }
 
 void TFrmMain::CloseMainWindow() {

@@ -6,7 +6,9 @@
 #include "BoardRenderer.h"
 #include "Game.h"
 #include "GameHost.h"
+#include "GameoverFlow.h"
 #include "Random.h"
+#include "Settings.h"
 #include "SpielfeldHandler.h"
 
 #include <QMainWindow>
@@ -44,11 +46,30 @@ public:
     // the window makes its own when it first needs one.
     void SetDialogs(TFrmAbout* frmAbout, TDlgEnterName* dlgEnterName);
 
+    // When a save is made, which tells how a failure is reported.
+    enum class ESaveMoment {
+        Change,     // an option or the mode changed: the next save tries again
+        ScoreFiled, // the player may try again or play on without saving
+        Close,      // the player may try again or end without saving
+    };
+
     void FormResize();
     void Timer1Timer();
     void LoadSettings();
-    void SaveSettings();
+    // Saves options and high scores now; false when the store refused.
+    bool SaveSettings(ESaveMoment moment);
     void SetModus(std::int32_t value);
+
+    // The program ends without the player: a signal, or the desktop quitting the application.
+    // A score waiting in the name entry is filed, the window closes (and saves, reporting a
+    // failure on standard error), and every event loop ends, a dialog's included.
+    void EndWithoutPlayer();
+    // The desktop session ends: file a waiting score, closing the name entry as "Eintragen"
+    // would, and save.
+    void SaveForSession();
+    // The process ends without closing the window (the X server has gone): file a waiting score
+    // and save, touching no window.
+    void SaveAtExit();
 
     // Menu handlers. The toggles run after their action has flipped its check mark.
     void DateiNeuClick();
@@ -130,6 +151,11 @@ private:
     std::unique_ptr<TFrmAbout> OwnFrmAbout;
     std::unique_ptr<TDlgEnterName> OwnDlgEnterName;
     QString FPlayerName;
+    TSettingsStore Store;
+    TPendingScore PendingScore;
+    bool EndingWithoutPlayer = false;
+    bool Closed = false;
+    bool LastSaveFailed = false;
     bool SaveFailureReported = false;
     bool FNeedsRedraw = true;
     double ProgramStart = 0.0;

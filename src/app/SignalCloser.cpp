@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -19,8 +20,18 @@ namespace {
 
 int Pipe[2] = {-1, -1};
 const int KSignals[] = {SIGTERM, SIGINT, SIGHUP};
+// Set from the first signal until its action has run.
+volatile std::sig_atomic_t Pending = 0;
 
 extern "C" void HandleSignal(int signal) {
+    if (Pending) {
+        // The first signal has not ended the program yet (the event loop is busy): this one
+        // ends it at once, the way it would without a handler.
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+        return;
+    }
+    Pending = 1;
     const int saved = errno;
     const char byte = static_cast<char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(Pipe[0], &byte, 1);
@@ -71,6 +82,7 @@ void TSignalCloser::Activated() {
     if (Action) {
         Action();
     }
+    Pending = 0;
 }
 
 #else

@@ -11,7 +11,8 @@ class QSocketNotifier;
 namespace brimbal {
 
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the GUI thread: the signal handler only writes
-// a byte into a pipe, and the event loop runs the action when it reads it.
+// a byte into a pipe, and the event loop runs the action when it reads it. A second signal that
+// arrives before the action has run ends the program at once, as it would without a handler.
 class TSignalCloser : public QObject {
     Q_OBJECT
 

@@ -8,6 +8,22 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <cstdlib>
+
+namespace {
+
+// The window whose settings are saved should the process end without closing it: Qt ends the
+// process with exit() when the connection to the X server breaks.
+brimbal::TFrmMain* ExitWindow = nullptr;
+
+void SaveAtExit() {
+    if (ExitWindow) {
+        ExitWindow->SaveAtExit();
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Zelkor");
@@ -20,21 +36,22 @@ int main(int argc, char** argv) {
     brimbal::TDlgEnterName DlgEnterName(&FrmMain);
     FrmMain.SetDialogs(&FrmAbout, &DlgEnterName);
 
-    // Options and scores are saved when the main window closes; every way the program ends
-    // goes through that close. A signal closes it and leaves every event loop, including the
-    // one of a dialog that may be open.
-    brimbal::TSignalCloser closer([&FrmMain] {
-        FrmMain.close();
-        QCoreApplication::quit();
-    });
+    // Options and scores are saved as they change and when the main window closes; every way
+    // the program ends goes through that close. A signal closes it and leaves every event loop,
+    // including the one of a dialog that may be open.
+    brimbal::TSignalCloser closer([&FrmMain] { FrmMain.EndWithoutPlayer(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &FrmMain,
-                     [&FrmMain](QSessionManager&) { FrmMain.SaveSettings(); });
+                     [&FrmMain](QSessionManager&) { FrmMain.SaveForSession(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &FrmMain, [&FrmMain] {
         if (FrmMain.isVisible()) {
-            FrmMain.close();
+            FrmMain.EndWithoutPlayer();
         }
     });
+    ExitWindow = &FrmMain;
+    std::atexit(SaveAtExit);
 
     FrmMain.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    ExitWindow = nullptr;
+    return result;
 }

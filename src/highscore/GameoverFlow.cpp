@@ -54,9 +54,31 @@ QString CongratulationText(const QString& pushedName, int rank) {
            NumberText(rank) + QStringLiteral("!") + KLineBreak;
 }
 
+bool TPendingScore::File(bool closeDialog) {
+    if (!Dialog) {
+        return false;
+    }
+    TDlgEnterName* dialog = Dialog;
+    Dialog = nullptr;
+    const QString typed = dialog->EName()->text();
+    if (!typed.isEmpty()) {
+        Highscore->Add(Modus, typed, QStringLiteral("*LUCKY*"), Total, MaxGroup);
+        *PlayerName = typed;
+        FFiled = true;
+    }
+    if (closeDialog) {
+        dialog->accept();
+    }
+    return FFiled;
+}
+
 int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
                    std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
-                   QString& playerName) {
+                   QString& playerName, TPendingScore* pending) {
+    TPendingScore own;
+    TPendingScore& score = pending ? *pending : own;
+    score.FFiled = false;
+
     // A mode without a list ranks 11 and reads nothing: the message then quotes 0 and no name.
     QString name;
     QString date;
@@ -75,12 +97,16 @@ int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& ent
     enterName.EPunkte()->setText(NumberText(total));
     enterName.ERang()->setText(NumberText(rank));
     enterName.LText()->setText(ScreenText(CongratulationText(name, rank)));
-    const int answer = enterName.exec();
-    const QString typed = enterName.EName()->text();
-    if (answer == QDialog::Accepted && !typed.isEmpty()) {
-        highscore.Add(modus, typed, QStringLiteral("*LUCKY*"), total, maxGroup);
-        playerName = typed;
+    score.Highscore = &highscore;
+    score.Dialog = &enterName;
+    score.PlayerName = &playerName;
+    score.Modus = modus;
+    score.Total = total;
+    score.MaxGroup = maxGroup;
+    if (enterName.exec() == QDialog::Accepted) {
+        score.File(false); // unless the end of the program has filed it already
     }
+    score.Dialog = nullptr;
     return enterName.CHNeu()->isChecked() ? KAnswerYes : KAnswerNo;
 }
 

@@ -22,11 +22,37 @@ QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
 // held it. Lines end in CR LF.
 QString CongratulationText(const QString& pushedName, int rank);
 
+// A score that waits in the open name entry. Should the program end before the player answers
+// (a signal, the end of the session), File files it with the name in the field, as "Eintragen"
+// would; the player's "Abbrechen" still files nothing.
+class TPendingScore {
+public:
+    // Whether the name entry is open with a score not yet filed.
+    bool Waiting() const { return Dialog != nullptr; }
+    // Files the waiting score under the name in the field, unless that is empty. With
+    // closeDialog the dialog then closes as after "Eintragen". True when an entry was filed.
+    bool File(bool closeDialog);
+    // Whether the last game over filed an entry.
+    bool Filed() const { return FFiled; }
+
+private:
+    friend int GameoverScreen(QWidget*, TDlgHighscore&, TDlgEnterName&, std::int32_t, std::int32_t,
+                              std::int32_t, QString&, TPendingScore*);
+
+    TDlgHighscore* Highscore = nullptr;
+    TDlgEnterName* Dialog = nullptr;
+    QString* PlayerName = nullptr;
+    std::int32_t Modus = 0;
+    std::int32_t Total = 0;
+    std::int32_t MaxGroup = 0;
+    bool FFiled = false;
+};
+
 // The end of a game: ranks the score in the mode's list, then either congratulates and asks for
 // a name to file, remembered in playerName, or tells the score to beat. Returns 6 when the player
-// wants a new game, 7 otherwise.
+// wants a new game, 7 otherwise. While the name entry is open, pending holds the score.
 int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
                    std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
-                   QString& playerName);
+                   QString& playerName, TPendingScore* pending = nullptr);
 
 } // namespace brimbal

@@ -2,17 +2,13 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "ConfFormat.h"
 
-#include <QIODevice>
-#include <QMap>
 #include <QStringList>
 
 namespace brimbal {
 
 namespace {
 
-// A settings file is a few kilobytes; whatever lies beyond this is not read.
-constexpr qint64 KMaximumFileSize = 16 * 1024 * 1024;
-const QString KGeneral = QStringLiteral("General");
+constexpr char KGeneral[] = "General";
 
 int HexValue(QChar c) {
     if (c >= '0' && c <= '9') {
@@ -157,38 +153,74 @@ QString EscapeValue(const QString& text) {
 
 } // namespace
 
-bool ReadConfFile(QIODevice& device, QSettings::SettingsMap& map) {
-    const QString content = QString::fromUtf8(device.read(KMaximumFileSize));
-    QString section = KGeneral;
-    for (QStringView line : QStringView(content).split('\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) {
-            continue;
+TConfReader::TConfReader(TConfFilter filter, TConfValues& values)
+    : Filter(filter), Values(values), Section(KGeneral) {}
+
+void TConfReader::Feed(QByteArrayView text) {
+    while (!text.isEmpty()) {
+        const qsizetype end = text.indexOf('\n');
+        const QByteArrayView part = end < 0 ? text : text.first(end);
+        if (!Skipping) {
+            if (Pending.size() + part.size() > KMaxLine) {
+                Skipping = true;
+                Pending.clear();
+            } else if (end >= 0 && Pending.isEmpty()) {
+                ReadLine(part); // a whole line in this piece: no copy
+            } else {
+                Pending.append(part);
+                if (end >= 0) {
+                    ReadLine(Pending);
+                    Pending.clear();
+                }
+            }
         }
-        if (line.startsWith('[')) {
-            const qsizetype end = line.indexOf(']');
-            section = line.mid(1, end < 0 ? -1 : end - 1).trimmed().toString();
-            continue;
+        if (end < 0) {
+            return;
         }
-        const qsizetype equals = line.indexOf('=');
-        if (equals <= 0) {
-            continue; // junk
-        }
-        const QString key = line.left(equals).trimmed().toString();
-        QString text;
-        if (key.isEmpty() || !UnescapeValue(line.mid(equals + 1).trimmed().toString(), text)) {
-            continue;
-        }
-        map.insert(section == KGeneral ? key : section + '/' + key, text);
+        Skipping = false;
+        text = text.sliced(end + 1);
     }
-    return true;
 }
 
-bool WriteConfFile(QIODevice& device, const QSettings::SettingsMap& map) {
+void TConfReader::Finish() {
+    if (!Skipping && !Pending.isEmpty()) {
+        ReadLine(Pending);
+    }
+    Pending.clear();
+    Skipping = false;
+}
+
+void TConfReader::ReadLine(QByteArrayView line) {
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) {
+        return;
+    }
+    if (line.startsWith('[')) {
+        const qsizetype end = line.indexOf(']');
+        Section = line.sliced(1, end < 0 ? line.size() - 1 : end - 1).trimmed().toByteArray();
+        return;
+    }
+    const qsizetype equals = line.indexOf('=');
+    if (equals <= 0) {
+        return; // junk
+    }
+    const QByteArrayView key = line.first(equals).trimmed();
+    if (key.isEmpty() || !Filter(Section, key)) {
+        return;
+    }
+    QString text;
+    if (!UnescapeValue(QString::fromUtf8(line.sliced(equals + 1)).trimmed(), text)) {
+        return;
+    }
+    const QString name = QString::fromUtf8(key);
+    Values.insert(Section == KGeneral ? name : QString::fromUtf8(Section) + '/' + name, text);
+}
+
+QByteArray WriteConf(const TConfValues& values) {
     QMap<QString, QStringList> sections;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const qsizetype slash = it.key().indexOf('/');
-        const QString section = slash < 0 ? KGeneral : it.key().left(slash);
+        const QString section = slash < 0 ? QString::fromLatin1(KGeneral) : it.key().left(slash);
         const QString key = slash < 0 ? it.key() : it.key().mid(slash + 1);
         sections[section] << key + '=' + EscapeValue(it.value().toString());
     }
@@ -199,22 +231,16 @@ bool WriteConfFile(QIODevice& device, const QSettings::SettingsMap& map) {
         }
         text += '[' + name + "]\n" + sections.value(name).join('\n') + '\n';
     };
-    if (sections.contains(KGeneral)) {
-        writeSection(KGeneral);
+    const QString general = QString::fromLatin1(KGeneral);
+    if (sections.contains(general)) {
+        writeSection(general);
     }
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
-        if (it.key() != KGeneral) {
+        if (it.key() != general) {
             writeSection(it.key());
         }
     }
-    const QByteArray bytes = text.toUtf8();
-    return device.write(bytes) == bytes.size();
-}
-
-QSettings::Format ConfFormat() {
-    static const QSettings::Format format =
-        QSettings::registerFormat("conf", ReadConfFile, WriteConfFile, Qt::CaseSensitive);
-    return format;
+    return text.toUtf8();
 }
 
 } // namespace brimbal

@@ -2,21 +2,49 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include <QSettings>
-
-class QIODevice;
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QMap>
+#include <QString>
+#include <QVariant>
 
 namespace brimbal {
 
-// The settings file where there is no registry: an INI file, "[General]" for the values of the
-// key and one section for each subkey ("[Highscore]"), written as QSettings writes INI files.
-// Reading goes line by line, so that a broken line (junk, binary bytes, an unterminated quote
-// or section name) costs only itself, and every value is handed back as text: nothing in the
-// file is ever turned into an object.
-QSettings::Format ConfFormat();
+// The values of the settings file by name (texts as read, numbers or texts as written): "Modus" for
+// the values of the main key, and "Highscore/M001S001N" for those of a subkey.
+using TConfValues = QMap<QString, QVariant>;
 
-// The reader and writer behind ConfFormat().
-bool ReadConfFile(QIODevice& device, QSettings::SettingsMap& map);
-bool WriteConfFile(QIODevice& device, const QSettings::SettingsMap& map);
+// Which values of the file are kept, by section ("General" outside any named section) and name.
+using TConfFilter = bool (*)(QByteArrayView section, QByteArrayView key);
+
+// Reads the settings file where there is no registry: an INI file, "[General]" for the values of
+// the key and one section for each subkey ("[Highscore]"). The text is fed in pieces of any size
+// and read line by line, so that a broken line (junk, binary bytes, an unterminated quote or
+// section name) costs only itself, and only the values that the filter asks for are kept: time
+// grows with the file's size, memory does not. A line longer than KMaxLine bytes is skipped.
+// Every value is handed back as text; nothing in the file is ever turned into an object.
+class TConfReader {
+public:
+    static constexpr qsizetype KMaxLine = 1024 * 1024;
+
+    TConfReader(TConfFilter filter, TConfValues& values);
+
+    void Feed(QByteArrayView text);
+    // Reads the last line, which may lack its line break.
+    void Finish();
+
+private:
+    void ReadLine(QByteArrayView line);
+
+    TConfFilter Filter;
+    TConfValues& Values;
+    QByteArray Section;
+    QByteArray Pending; // the start of a line that the next piece continues
+    bool Skipping = false;
+};
+
+// The file's text for the values, written as QSettings writes INI files: "[General]" first, then
+// one section per subkey, names in sorted order.
+QByteArray WriteConf(const TConfValues& values);
 
 } // namespace brimbal

@@ -2,7 +2,11 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "NRegistry.h"
 
-#include "ConfFormat.h"
+#ifdef Q_OS_WIN
+#include <QSettings>
+#else
+#include "SettingsFile.h"
+#endif
 
 #include <limits>
 
@@ -37,64 +41,123 @@ bool ToInt32(const QVariant& value, std::int32_t& result) {
     return true;
 }
 
+#ifdef Q_OS_WIN
+const QString KRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Zelkor\\Brimbal");
+#endif
+
 } // namespace
 
-namespace {
-
-QSettings::Format StoreFormat() {
 #ifdef Q_OS_WIN
-    return QSettings::NativeFormat;
-#else
-    return ConfFormat();
-#endif
+
+// The registry writes each value on its own and needs no lock.
+TNRegistry::TNRegistry(EAccess, TConfFilter filter) {
+    QSettings registry(KRegistryKey, QSettings::NativeFormat);
+    for (const QString& key : registry.allKeys()) {
+        const qsizetype slash = key.indexOf('/');
+        const QByteArray section = slash < 0 ? QByteArray("General") : key.left(slash).toUtf8();
+        if (filter(section, key.mid(slash + 1).toUtf8())) {
+            Values.insert(key, registry.value(key));
+        }
+    }
+    FOpened = registry.status() == QSettings::NoError;
+    if (!FOpened) {
+        FProblem = QStringLiteral("Die Registrierung lässt sich nicht lesen");
+    }
 }
 
-} // namespace
+TNRegistry::~TNRegistry() = default;
 
-TNRegistry::TNRegistry() : Settings(StoreFormat(), QSettings::UserScope, "Zelkor", "Brimbal") {}
+QString TNRegistry::Location() const {
+    return KRegistryKey;
+}
+
+bool TNRegistry::Flush() {
+    if (!FOpened) {
+        return false;
+    }
+    QSettings registry(KRegistryKey, QSettings::NativeFormat);
+    for (auto it = Values.cbegin(); it != Values.cend(); ++it) {
+        registry.setValue(it.key(), it.value());
+    }
+    registry.sync();
+    if (registry.status() == QSettings::NoError) {
+        return true;
+    }
+    FProblem = QStringLiteral("Die Registrierung lässt sich nicht schreiben");
+    return false;
+}
+
+#else
+
+TNRegistry::TNRegistry(EAccess access, TConfFilter filter)
+    : File(std::make_unique<TSettingsFile>()) {
+    FOpened = (access == EAccess::Read || File->Lock(KLockTimeoutMs)) && File->Read(filter, Values);
+    if (!FOpened) {
+        Values.clear();
+        FProblem = File->Problem();
+    }
+}
+
+TNRegistry::~TNRegistry() = default;
+
+QString TNRegistry::Location() const {
+    return File->Path();
+}
+
+bool TNRegistry::Flush() {
+    if (!FOpened) {
+        return false; // never write over what could not be read
+    }
+    if (File->Write(Values)) {
+        return true;
+    }
+    FProblem = File->Problem();
+    return false;
+}
+
+#endif
+
+QString TNRegistry::Key(const QString& name) const {
+    return SubKey.isEmpty() ? name : SubKey + '/' + name;
+}
 
 void TNRegistry::OpenSubKey(const QString& name) {
-    Settings.beginGroup(name);
+    SubKey = name;
+}
+
+void TNRegistry::CloseSubKey() {
+    SubKey.clear();
 }
 
 bool TNRegistry::ValueExists(const QString& name) const {
-    return Settings.contains(name);
+    return Values.contains(Key(name));
 }
 
 std::int32_t TNRegistry::ReadIntegerDef(const QString& name, std::int32_t def) const {
     std::int32_t result = def;
-    return ToInt32(Settings.value(name), result) ? result : def;
+    return ToInt32(Values.value(Key(name)), result) ? result : def;
 }
 
 bool TNRegistry::ReadBoolDef(const QString& name, bool def) const {
     std::int32_t result = 0;
-    return ToInt32(Settings.value(name), result) ? result != 0 : def;
+    return ToInt32(Values.value(Key(name)), result) ? result != 0 : def;
 }
 
 QString TNRegistry::ReadStringDef(const QString& name, const QString& def) const {
-    const QVariant value = Settings.value(name);
+    const QVariant value = Values.value(Key(name));
     return value.typeId() == QMetaType::QString ? value.toString() : def;
 }
 
 void TNRegistry::WriteInteger(const QString& name, std::int32_t value) {
-    Settings.setValue(name, int(value));
+    Values.insert(Key(name), int(value));
 }
 
 void TNRegistry::WriteBool(const QString& name, bool value) {
-    Settings.setValue(name, value ? 1 : 0);
+    Values.insert(Key(name), value ? 1 : 0);
 }
 
 void TNRegistry::WriteString(const QString& name, const QString& value) {
-    Settings.setValue(name, value);
-}
-
-bool TNRegistry::Flush() {
-    Settings.sync();
-    return Settings.status() != QSettings::AccessError;
-}
-
-QString TNRegistry::Location() const {
-    return Settings.fileName();
+    Values.insert(Key(name), value);
 }
 
 } // namespace brimbal

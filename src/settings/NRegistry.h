@@ -2,24 +2,48 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include <QSettings>
+#include "ConfFormat.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 namespace brimbal {
 
+class TSettingsFile;
+
 // The per-user settings store of the program: on Windows the registry key
 // HKEY_CURRENT_USER\Software\Zelkor\Brimbal, elsewhere the file ~/.config/Zelkor/Brimbal.conf.
-// Reads fall back to a default when a value is missing or is not of the type asked for.
+// It reads the values that the filter keeps when it is made and holds them; writes change what
+// it holds until Flush stores all of it at once. Reads fall back to a default when a value is
+// missing or is not of the type asked for.
 class TNRegistry {
 public:
-    TNRegistry();
+    enum class EAccess {
+        Read,
+        // Takes the store's lock first, so that nothing else writes between the reading and
+        // Flush; other windows of the game may have written since this one last read.
+        Write,
+    };
+    // How long a writer waits for a lock that another holds.
+    static constexpr int KLockTimeoutMs = 1000;
+
+    TNRegistry(EAccess access, TConfFilter filter);
+    ~TNRegistry();
     TNRegistry(const TNRegistry&) = delete;
     TNRegistry& operator=(const TNRegistry&) = delete;
 
-    // Later reads and writes go to the subkey of that name ("Highscore"), created when missing.
+    // False when the store could not be read (or, for writing, locked): the values are then
+    // missing, and Flush refuses to write over what it could not read.
+    bool Opened() const { return FOpened; }
+    // Where the values live, and why the last step failed, for messages.
+    QString Location() const;
+    const QString& Problem() const { return FProblem; }
+
+    // Later reads and writes go to the subkey of that name ("Highscore"); CloseSubKey goes back.
     void OpenSubKey(const QString& name);
+    void CloseSubKey();
 
     bool ValueExists(const QString& name) const;
     // A 32-bit integer; text that is no decimal number in that range counts as missing.
@@ -32,13 +56,19 @@ public:
     void WriteBool(const QString& name, bool value);
     void WriteString(const QString& name, const QString& value);
 
-    // Writes what was changed to the store; false when the store refused it.
+    // Stores every value; false when the store refused it, and what it held stays as it was.
     bool Flush();
-    // Where the values live, for messages.
-    QString Location() const;
 
 private:
-    QSettings Settings;
+    QString Key(const QString& name) const;
+
+    TConfValues Values;
+    QString SubKey;
+    bool FOpened = false;
+    QString FProblem;
+#ifndef Q_OS_WIN
+    std::unique_ptr<TSettingsFile> File;
+#endif
 };
 
 } // namespace brimbal

@@ -7,6 +7,10 @@
 #include "NStrings.h"
 #include "Options.h"
 
+#include <QByteArrayView>
+
+#include <algorithm>
+
 namespace brimbal {
 
 namespace {
@@ -15,16 +19,64 @@ constexpr int KModes = 5;
 constexpr int KRanks = 10;
 const QString KHighscore = QStringLiteral("Highscore");
 
+// The options in the order in which they are read and written.
+const char* const KOptionNames[] = {"Modus", "Sound",  "AnzeigeBitmaps", "Shade",
+                                    "Quick", "Bubble", "Animation",      "AltColor"};
+
 // "M001S001": the start of the value names of one entry.
 QString EntryPrefix(int mode, int rank) {
     return QString::fromStdString("M" + IntToTextPadded(mode, '0', 3) + "S" +
                                   IntToTextPadded(rank, '0', 3));
 }
 
+// The values the game reads: the options, and the fields of entries 1 to 10 of modes 1 to 5
+// (with "C", which it reads and does not use, so that it stays in the file).
+bool IsStoredValue(QByteArrayView section, QByteArrayView key) {
+    if (section == "General") {
+        return std::any_of(std::begin(KOptionNames), std::end(KOptionNames),
+                           [key](const char* name) { return key == name; });
+    }
+    if (section != "Highscore" || key.size() != 9 || key[0] != 'M' || key[4] != 'S' ||
+        !QByteArrayView("NDPCM").contains(key[8])) {
+        return false;
+    }
+    const int mode = key.sliced(1, 3).toInt();
+    const int rank = key.sliced(5, 3).toInt();
+    return std::all_of(key.begin() + 1, key.begin() + 8,
+                       [](char c) { return c == 'S' || (c >= '0' && c <= '9'); }) &&
+           mode >= 1 && mode <= KModes && rank >= 1 && rank <= KRanks;
+}
+
+// The tables as the store holds them, rank by rank, with the defaults of missing values.
+std::array<std::vector<TStoredEntry>, KModes> ReadTables(TNRegistry& registry) {
+    std::array<std::vector<TStoredEntry>, KModes> tables;
+    registry.OpenSubKey(KHighscore);
+    for (int mode = 1; mode <= KModes; ++mode) {
+        for (int rank = 1; rank <= KRanks; ++rank) {
+            const QString prefix = EntryPrefix(mode, rank);
+            tables[mode - 1].push_back({registry.ReadStringDef(prefix + "N", "Namenlos"),
+                                        registry.ReadStringDef(prefix + "D", "wann?"),
+                                        registry.ReadIntegerDef(prefix + "P", 0),
+                                        registry.ReadIntegerDef(prefix + "M", 0)});
+        }
+    }
+    registry.CloseSubKey();
+    return tables;
+}
+
+void Add(TDlgHighscore& highscore, int mode, const TStoredEntry& entry) {
+    highscore.Add(mode, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
+}
+
 } // namespace
 
-void LoadSettings(TOptions& options, TDlgHighscore& highscore) {
-    TNRegistry registry;
+bool TStoredEntry::operator==(const TStoredEntry& other) const {
+    return Name == other.Name && Date == other.Date && Points == other.Points &&
+           MaxGroup == other.MaxGroup;
+}
+
+bool TSettingsStore::Load(TOptions& options, TDlgHighscore& highscore) {
+    TNRegistry registry(TNRegistry::EAccess::Read, IsStoredValue);
     options.Modus = registry.ReadIntegerDef("Modus", 1);
     options.Sound = registry.ReadBoolDef("Sound", false);
     options.AnzeigeBitmaps = registry.ReadBoolDef("AnzeigeBitmaps", false);
@@ -34,23 +86,43 @@ void LoadSettings(TOptions& options, TDlgHighscore& highscore) {
     options.Animation = registry.ReadBoolDef("Animation", false);
     options.AltColor = registry.ReadBoolDef("AltColor", false);
 
-    registry.OpenSubKey(KHighscore);
+    // Each entry finds its place by its points; the stored rank only sets the order of adding.
     highscore.ClearAll();
+    Known = ReadTables(registry);
     for (int mode = 1; mode <= KModes; ++mode) {
-        for (int rank = 1; rank <= KRanks; ++rank) {
-            const QString prefix = EntryPrefix(mode, rank);
-            const QString name = registry.ReadStringDef(prefix + "N", "Namenlos");
-            const QString date = registry.ReadStringDef(prefix + "D", "wann?");
-            const std::int32_t points = registry.ReadIntegerDef(prefix + "P", 0);
-            registry.ReadIntegerDef(prefix + "C", 0); // an old value, read and not used
-            const std::int32_t maxGroup = registry.ReadIntegerDef(prefix + "M", 0);
-            highscore.Add(mode, name, date, points, maxGroup);
+        for (const TStoredEntry& entry : Known[mode - 1]) {
+            Add(highscore, mode, entry);
         }
     }
+    FWhere = registry.Location();
+    FProblem = registry.Problem();
+    return registry.Opened();
 }
 
-bool SaveSettings(const TOptions& options, const TDlgHighscore& highscore, QString* where) {
-    TNRegistry registry;
+bool TSettingsStore::Save(const TOptions& options, TDlgHighscore& highscore) {
+    TNRegistry registry(TNRegistry::EAccess::Write, IsStoredValue);
+    FWhere = registry.Location();
+    if (!registry.Opened()) {
+        FProblem = registry.Problem();
+        return false;
+    }
+
+    // What the store holds beyond what this window knew of it was filed by other windows: file
+    // it here as well, in the order the store lists it. An entry that is known counts once.
+    const TTables stored = ReadTables(registry);
+    for (int mode = 1; mode <= KModes; ++mode) {
+        std::vector<TStoredEntry> known = Known[mode - 1];
+        for (const TStoredEntry& entry : stored[mode - 1]) {
+            const auto match = std::find(known.begin(), known.end(), entry);
+            if (match != known.end()) {
+                known.erase(match);
+            } else {
+                Add(highscore, mode, entry);
+            }
+        }
+    }
+    Known = stored;
+
     registry.WriteInteger("Modus", options.Modus);
     registry.WriteBool("Sound", options.Sound);
     registry.WriteBool("AnzeigeBitmaps", options.AnzeigeBitmaps);
@@ -61,27 +133,26 @@ bool SaveSettings(const TOptions& options, const TDlgHighscore& highscore, QStri
     registry.WriteBool("AltColor", options.AltColor);
 
     registry.OpenSubKey(KHighscore);
+    TTables written;
     for (int mode = 1; mode <= KModes; ++mode) {
         for (int rank = 1; rank <= KRanks; ++rank) {
-            QString name;
-            QString date;
-            std::int32_t points = 0;
-            std::int32_t maxGroup = 0;
-            highscore.GetScore(mode, rank, name, date, points, maxGroup);
+            TStoredEntry entry;
+            highscore.GetScore(mode, rank, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
             const QString prefix = EntryPrefix(mode, rank);
-            registry.WriteString(prefix + "N", name);
-            registry.WriteString(prefix + "D", date);
-            registry.WriteInteger(prefix + "P", points);
-            registry.WriteInteger(prefix + "M", maxGroup);
+            registry.WriteString(prefix + "N", entry.Name);
+            registry.WriteString(prefix + "D", entry.Date);
+            registry.WriteInteger(prefix + "P", entry.Points);
+            registry.WriteInteger(prefix + "M", entry.MaxGroup);
+            written[mode - 1].push_back(entry);
         }
     }
-    if (registry.Flush()) {
-        return true;
+    if (!registry.Flush()) {
+        FProblem = registry.Problem();
+        return false;
     }
-    if (where) {
-        *where = registry.Location();
-    }
-    return false;
+    Known = written;
+    FProblem.clear();
+    return true;
 }
 
 } // namespace brimbal

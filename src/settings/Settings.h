@@ -4,18 +4,47 @@
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
+#include <vector>
+
 namespace brimbal {
 
 class TDlgHighscore;
 struct TOptions;
 
-// Reads the options and the five high score tables from the settings store. Missing values and
-// values of the wrong type take their defaults; everything else is read.
-void LoadSettings(TOptions& options, TDlgHighscore& highscore);
+// A high score entry as the store holds it.
+struct TStoredEntry {
+    QString Name;
+    QString Date;
+    std::int32_t Points = 0;
+    std::int32_t MaxGroup = 0;
+    bool operator==(const TStoredEntry& other) const;
+};
 
-// Writes the options and all 50 high score entries. False, with the store's location in where,
-// when the store refused the write; the file as it was then stays untouched.
-bool SaveSettings(const TOptions& options, const TDlgHighscore& highscore,
-                  QString* where = nullptr);
+// The options and the five high score tables of one window in the settings store. Several
+// windows of the game may be open at once: each save first takes in the entries that other
+// windows have filed since this one last read or wrote the store, so that no score is lost,
+// then writes the options and the tables. The window that saves last sets the options.
+class TSettingsStore {
+public:
+    // Reads the options and the tables. Missing values and values of the wrong type take their
+    // defaults. False when the store could not be read at all; Where and Problem tell why.
+    bool Load(TOptions& options, TDlgHighscore& highscore);
+    // Files the entries that others stored since, then writes the options and all 50 entries.
+    // False when the store refused; what it held stays as it was.
+    bool Save(const TOptions& options, TDlgHighscore& highscore);
+
+    const QString& Where() const { return FWhere; }
+    const QString& Problem() const { return FProblem; }
+
+private:
+    using TTables = std::array<std::vector<TStoredEntry>, 5>;
+
+    // The tables as the store held them when this window last read or wrote them.
+    TTables Known;
+    QString FWhere;
+    QString FProblem;
+};
 
 } // namespace brimbal

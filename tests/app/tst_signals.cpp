@@ -131,10 +131,7 @@ void TestSignals::signalDuringModalDialog() {
     TSettingsDir settings;
     TFrmMain frm;
     frm.show();
-    TSignalCloser closer([&frm] {
-        frm.close();
-        QCoreApplication::quit();
-    });
+    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); });
     QVERIFY(closer.Installed());
     frm.DlgHighscore()->Add(1, "Ann", "d", 70, 6);
     TModalAnswer<TDlgHighscore> answer([](TDlgHighscore*) { ::raise(SIGTERM); });

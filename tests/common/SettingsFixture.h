@@ -4,18 +4,20 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace brimbal {
 
 // Points the settings store at a fresh temporary directory for as long as it lives.
 class TSettingsDir {
 public:
-    TSettingsDir() {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.path());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.path());
+    TSettingsDir() : Previous(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.path()));
     }
+    ~TSettingsDir() { qputenv("XDG_CONFIG_HOME", Previous); }
+    TSettingsDir(const TSettingsDir&) = delete;
+    TSettingsDir& operator=(const TSettingsDir&) = delete;
     QString Path() const { return Dir.path(); }
     QString FileName() const { return Dir.filePath("Zelkor/Brimbal.conf"); }
     bool Exists() const { return QFile::exists(FileName()); }
@@ -32,6 +34,7 @@ public:
 
 private:
     QTemporaryDir Dir;
+    QByteArray Previous;
 };
 
 } // namespace brimbal

@@ -85,14 +85,15 @@ void TestSettings::firstStart() {
     TOptions options;
     options.Modus = 4;
     options.Quick = true;
-    LoadSettings(options, highscore);
+    TSettingsStore store;
+    QVERIFY(store.Load(options, highscore));
     QCOMPARE(OptionsText(options), OptionsText(TOptions()));
     for (int mode = 1; mode <= 5; ++mode) {
         QCOMPARE(Table(highscore, mode).size(), 0);
     }
     QVERIFY(!dir.Exists()); // reading creates nothing
 
-    QVERIFY(SaveSettings(options, highscore));
+    QVERIFY(store.Save(options, highscore));
     const QByteArray content = dir.Content();
     QCOMPARE(SectionLines(content, "General"),
              QStringList({"AltColor=0", "Animation=0", "AnzeigeBitmaps=0", "Bubble=0", "Modus=1",
@@ -112,7 +113,7 @@ void TestSettings::valueNames() {
     highscore.Init();
     highscore.Add(5, "Eva", "01.02.2026 10:11:12", 40, 7);
     highscore.Add(3, "Udo", "x", 25, 5);
-    QVERIFY(SaveSettings(TOptions(), highscore));
+    QVERIFY(TSettingsStore().Save(TOptions(), highscore));
     const QStringList lines = SectionLines(dir.Content(), "Highscore");
     for (const char* line : {"M005S001N=Eva", "M005S001D=01.02.2026 10:11:12", "M005S001P=40",
                              "M005S001M=7", "M003S001N=Udo", "M003S001P=25", "M005S010M=0"}) {
@@ -130,7 +131,7 @@ void TestSettings::loadSortsByPoints() {
     TDlgHighscore highscore;
     highscore.Init();
     TOptions options;
-    LoadSettings(options, highscore);
+    QVERIFY(TSettingsStore().Load(options, highscore));
     QCOMPARE(Lines(highscore, 2), QStringList({"B/d2/80/8", "C/d3/50/5", "A/d1/30/3"}));
 }
 
@@ -144,7 +145,7 @@ void TestSettings::namesAndDates() {
     TDlgHighscore highscore;
     highscore.Init();
     TOptions options;
-    LoadSettings(options, highscore);
+    QVERIFY(TSettingsStore().Load(options, highscore));
     QCOMPARE(Lines(highscore, 1), QStringList({"NAMENLOS/d1/30/0", "Namenlos/d2/20/0",
                                                "Ohne Datum/wann?/10/0", "Glück/*lucky*/5/0"}));
 }
@@ -170,12 +171,13 @@ void TestSettings::roundTrip() {
     options.Bubble = true;
     options.AltColor = true;
     options.Shade = true;
-    QVERIFY(SaveSettings(options, highscore));
+    QVERIFY(TSettingsStore().Save(options, highscore));
 
     TDlgHighscore loaded;
     loaded.Init();
     TOptions read;
-    LoadSettings(read, loaded);
+    TSettingsStore store;
+    QVERIFY(store.Load(read, loaded));
     QCOMPARE(OptionsText(read), OptionsText(options));
     for (int mode = 1; mode <= 5; ++mode) {
         QCOMPARE(Lines(loaded, mode), before[mode - 1]);
@@ -183,7 +185,7 @@ void TestSettings::roundTrip() {
     }
     // A second save of what was loaded writes the same file.
     const QByteArray first = dir.Content();
-    QVERIFY(SaveSettings(read, loaded));
+    QVERIFY(store.Save(read, loaded));
     QCOMPARE(dir.Content(), first);
 }
 
@@ -193,7 +195,7 @@ void TestSettings::storedMode() {
     TDlgHighscore highscore;
     highscore.Init();
     TOptions options;
-    LoadSettings(options, highscore);
+    QVERIFY(TSettingsStore().Load(options, highscore));
     QCOMPARE(options.Modus, 3);
 }
 
@@ -277,15 +279,16 @@ void TestSettings::hostile() {
     TDlgHighscore highscore;
     highscore.Init();
     TOptions read;
-    LoadSettings(read, highscore);
+    TSettingsStore store;
+    QVERIFY(store.Load(read, highscore));
     QCOMPARE(OptionsText(read), options);
     QCOMPARE(Lines(highscore, 1), mode1);
     // Saving over the broken file keeps every valid entry.
-    QVERIFY(SaveSettings(read, highscore));
+    QVERIFY(store.Save(read, highscore));
     TDlgHighscore again;
     again.Init();
     TOptions reread;
-    LoadSettings(reread, again);
+    QVERIFY(TSettingsStore().Load(reread, again));
     QCOMPARE(Lines(again, 1), mode1);
     QCOMPARE(OptionsText(reread), options);
 }
@@ -299,11 +302,12 @@ void TestSettings::refusedSave() {
     TDlgHighscore highscore;
     highscore.Init();
     highscore.Add(1, "Ann", "d", 70, 6);
-    QString where;
-    QVERIFY(!SaveSettings(TOptions(), highscore, &where));
-    QCOMPARE(where, dir.FileName());
+    TSettingsStore store;
+    QVERIFY(!store.Save(TOptions(), highscore));
+    QCOMPARE(store.Where(), dir.FileName());
+    QVERIFY(!store.Problem().isEmpty());
     TOptions options;
-    LoadSettings(options, highscore); // reading copes as well
+    store.Load(options, highscore); // reading copes as well
     QCOMPARE(Table(highscore, 1).size(), 0);
 }
 
@@ -329,11 +333,11 @@ void TestSettings::escaping() {
     TDlgHighscore highscore;
     highscore.Init();
     highscore.Add(1, name, name, 10, 2);
-    QVERIFY(SaveSettings(TOptions(), highscore));
+    QVERIFY(TSettingsStore().Save(TOptions(), highscore));
     TDlgHighscore loaded;
     loaded.Init();
     TOptions options;
-    LoadSettings(options, loaded);
+    QVERIFY(TSettingsStore().Load(options, loaded));
     const QList<TScoreEntry> table = Table(loaded, 1);
     QCOMPARE(table.size(), 1);
     QCOMPARE(table[0].Name, name);

@@ -134,10 +134,11 @@ void TestSettingsFuzz::hostileFiles() {
     for (int round = 0; round < 3000; ++round) {
         QVERIFY(dir.Write(HostileFile(rng)));
         TOptions options;
-        LoadSettings(options, highscore);
+        TSettingsStore store;
+        QVERIFY(store.Load(options, highscore));
         QVERIFY(Sorted(highscore));
         if (round % 100 == 0) {
-            QVERIFY(SaveSettings(options, highscore)); // and what was read can be written back
+            QVERIFY(store.Save(options, highscore)); // and what was read can be written back
         }
     }
 }
@@ -163,7 +164,7 @@ void TestSettingsFuzz::validEntriesSurviveJunk() {
         TDlgHighscore highscore;
         highscore.Init();
         TOptions options;
-        LoadSettings(options, highscore);
+        QVERIFY(TSettingsStore().Load(options, highscore));
         std::sort(points.begin(), points.end(), std::greater<int>());
         for (int rank = 1; rank <= 10; ++rank) {
             const TScoreEntry entry = ReadScore(highscore, 3, rank);

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "SettingsFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brimbal {
+
+namespace {
+
+QString SystemText(int error) {
+    return qt_error_string(error);
+}
+
+const QString KNotAFile = QStringLiteral("Keine gewöhnliche Datei");
+const QString KForeignLink =
+    QStringLiteral("Ein symbolischer Verweis, der einem anderen Benutzer gehört oder in dessen "
+                   "Ordner liegt");
+
+QByteArray FolderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+// A link that may be followed: it and the folder that holds it belong to the user.
+bool OwnLink(const QByteArray& path, const struct stat& link) {
+    struct stat holder = {};
+    return link.st_uid == ::geteuid() && ::stat(FolderOf(path).constData(), &holder) == 0 &&
+           holder.st_uid == ::geteuid();
+}
+
+// Creates a folder and those above it; false with errno set when that fails.
+bool MakeFolder(const QByteArray& folder) {
+    struct stat info = {};
+    if (::stat(folder.constData(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return true;
+        }
+        errno = ENOTDIR;
+        return false;
+    }
+    if (errno != ENOENT || (folder != "/" && !MakeFolder(FolderOf(folder)))) {
+        return false;
+    }
+    return ::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST;
+}
+
+class TFileDescriptor {
+public:
+    explicit TFileDescriptor(int fd) : Fd(fd) {}
+    ~TFileDescriptor() {
+        if (Fd >= 0) {
+            ::close(Fd);
+        }
+    }
+    TFileDescriptor(const TFileDescriptor&) = delete;
+    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+    int Fd;
+};
+
+} // namespace
+
+TSettingsFile::TSettingsFile()
+    : TSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    QStringLiteral("/Zelkor/Brimbal.conf")) {}
+
+TSettingsFile::TSettingsFile(QString path) : FPath(std::move(path)) {}
+
+TSettingsFile::~TSettingsFile() = default;
+
+bool TSettingsFile::Fail(const QString& problem) {
+    FProblem = problem;
+    return false;
+}
+
+bool TSettingsFile::Read(TConfFilter filter, TConfValues& values) {
+    const QByteArray path = QFile::encodeName(FPath);
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0) {
+        // Nothing stored yet (a link to a file not yet made counts as that too).
+        return errno == ENOENT || Fail(SystemText(errno));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Fail(KNotAFile);
+    }
+    // Not blocking: should something other than a file have taken the file's place since the
+    // test above, opening it must not wait for a writer.
+    const TFileDescriptor file(
+        ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.Fd < 0) {
+        return Fail(SystemText(errno));
+    }
+    if (::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return Fail(KNotAFile);
+    }
+    TConfValues read;
+    TConfReader reader(filter, read);
+    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t got = ::read(file.Fd, buffer.data(), size_t(buffer.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return Fail(SystemText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        reader.Feed(QByteArrayView(buffer.constData(), got));
+    }
+    reader.Finish();
+    values.insert(read);
+    return true;
+}
+
+bool TSettingsFile::Lock(int timeoutMs) {
+    Unlock();
+    if (!MakeFolder(QFile::encodeName(QFileInfo(FPath).absolutePath()))) {
+        return Fail(SystemText(errno));
+    }
+    const QString lockPath = FPath + QStringLiteral(".lock");
+    LockFile = std::make_unique<QLockFile>(lockPath);
+    if (LockFile->tryLock(timeoutMs)) {
+        return true;
+    }
+    const QLockFile::LockError error = LockFile->error();
+    LockFile.reset();
+    switch (error) {
+    case QLockFile::LockFailedError:
+        return Fail(QStringLiteral("Die Sperrdatei %1 ist belegt").arg(lockPath));
+    case QLockFile::PermissionError:
+        return Fail(SystemText(EACCES) + QStringLiteral(" (%1)").arg(lockPath));
+    default:
+        return Fail(QStringLiteral("Die Sperrdatei %1 lässt sich nicht anlegen").arg(lockPath));
+    }
+}
+
+void TSettingsFile::Unlock() {
+    LockFile.reset();
+}
+
+bool TSettingsFile::WriteTarget(QString& target) {
+    const QByteArray path = QFile::encodeName(FPath);
+    const QByteArray folder = FolderOf(path);
+    struct stat info = {};
+    // The folder may be a link as well, so long as it is one of the user's.
+    if (::lstat(folder.constData(), &info) == 0 && S_ISLNK(info.st_mode) &&
+        !OwnLink(folder, info)) {
+        return Fail(KForeignLink);
+    }
+    if (::lstat(path.constData(), &info) != 0) {
+        target = FPath;
+        return errno == ENOENT || Fail(SystemText(errno));
+    }
+    if (S_ISREG(info.st_mode)) {
+        target = FPath;
+        return true;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+        return Fail(KNotAFile);
+    }
+    if (!OwnLink(path, info)) {
+        return Fail(KForeignLink);
+    }
+    // Write the file the link names, so the link stays a link.
+    const QFileInfo link(FPath);
+    if (::stat(path.constData(), &info) == 0) {
+        target = link.canonicalFilePath();
+        return S_ISREG(info.st_mode) || Fail(KNotAFile);
+    }
+    if (errno != ENOENT) {
+        return Fail(SystemText(errno));
+    }
+    // The link names a file not yet made: make it, unless that name is a link again.
+    target = link.symLinkTarget();
+    return ::lstat(QFile::encodeName(target).constData(), &info) != 0 || Fail(KNotAFile);
+}
+
+bool TSettingsFile::Write(const TConfValues& values) {
+    QString target;
+    if (!WriteTarget(target)) {
+        return false;
+    }
+    QSaveFile file(target);
+    // Only ever replace the file whole: a folder that cannot take the temporary file is an error.
+    file.setDirectWriteFallback(false);
+    const QByteArray bytes = WriteConf(values);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return Fail(file.errorString());
+    }
+    return true;
+}
+
+} // namespace brimbal
