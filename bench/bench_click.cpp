@@ -6,8 +6,8 @@
 #include "Spielfeld.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The window loads and saves its settings: keep them away from the user's own.
     QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -83,6 +83,9 @@ private slots:
     void storedOptions();
     void closeSaves_data();
     void closeSaves();
+    void refusedSaveAsks_data();
+    void refusedSaveAsks();
+    void unreadableSettingsTold();
     void highscoreDialogOpensOnMode();
 
 private:
@@ -582,6 +585,54 @@ void TestMainWindow::closeSaves() {
     QVERIFY(content.contains("Modus=2\n"));
     QVERIFY(content.contains("Quick=1\n"));
     QVERIFY(content.contains("M002S001N=Ann\n"));
+}
+
+void TestMainWindow::refusedSaveAsks_data() {
+    QTest::addColumn<bool>("retry");
+    QTest::newRow("try again once the folder is free") << true;
+    QTest::newRow("end without saving") << false;
+}
+
+// A save that fails at the close tells the player where and why, and offers to try again.
+void TestMainWindow::refusedSaveAsks() {
+    QFETCH(bool, retry);
+    Show();
+    QFile blocker(Settings->Path() + "/Zelkor"); // a file where the settings folder belongs
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Frm->DlgHighscore()->Add(1, "Ann", "d", 70, 6);
+    QString text;
+    QStringList buttons;
+    TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {
+        text = dialog->text();
+        for (QAbstractButton* button : dialog->buttons()) {
+            buttons << button->text();
+        }
+        if (retry) {
+            QVERIFY(blocker.remove());
+        }
+        dialog->buttons()
+            .at(buttons.indexOf(retry ? "&Wiederholen" : "&Ohne Speichern beenden"))
+            ->click();
+    });
+    Frm->close();
+    QVERIFY(box.Answered());
+    QVERIFY(text.startsWith("Die Highscores und Einstellungen konnten nicht gespeichert werden."));
+    QVERIFY(text.contains(Settings->FileName()));
+    QCOMPARE(buttons.size(), 2);
+    QVERIFY(!Frm->isVisible());
+    QCOMPARE(Settings->Content().contains("M001S001N=Ann\n"), retry);
+}
+
+// A settings file that cannot be read is told in the status bar; the game starts as new.
+void TestMainWindow::unreadableSettingsTold() {
+    Frm.reset();
+    QVERIFY(QDir().mkpath(Settings->FileName())); // a folder where the file belongs
+    Frm = std::make_unique<TFrmMain>([this] { return Now; });
+    const QString told = Frm->StatusBar()->PanelText(0);
+    QVERIFY(told.startsWith("Die Einstellungen konnten nicht gelesen werden"));
+    QVERIFY(told.contains(Settings->FileName()));
+    QCOMPARE(Frm->windowTitle(), "Brimbal - Normal");
 }
 
 void TestMainWindow::highscoreDialogOpensOnMode() {

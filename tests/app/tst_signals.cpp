@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 // The real program, ended by a signal, still saves its options and high scores.
+#include "BoardPicture.h"
+#include "DEnterName.h"
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,10 +37,15 @@ bool Catches(qint64 pid, int signal) {
 }
 
 // Starts the program with its home and settings in a folder of the test, and waits until it
-// has its signal handlers.
-bool StartProgram(QProcess& program, const QTemporaryDir& home) {
+// has its signal handlers. Without a display it runs offscreen.
+bool StartProgram(QProcess& program, const QTemporaryDir& home, const QString& display = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display.isEmpty()) {
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    } else {
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display);
+    }
     environment.insert("HOME", home.path());
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     program.setProcessEnvironment(environment);
@@ -59,6 +67,12 @@ bool EndsNormally(QProcess& program, int signal) {
            program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
 }
 
+// Lets event loops run again after a test has ended them all with quit().
+void AllowEventLoops() {
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 } // namespace
 
 class TestSignals : public QObject {
@@ -68,6 +82,8 @@ private slots:
     void signalSaves_data();
     void signalSaves();
     void refusedSaveReportedOnce();
+    void xServerGone();
+    void signalDuringNameEntry();
     void signalDuringModalDialog();
 };
 
@@ -124,8 +140,57 @@ void TestSignals::refusedSaveReportedOnce() {
     QVERIFY(errors.contains(home.filePath("config/Zelkor/Brimbal.conf")));
 }
 
+// When the X server goes away, Qt ends the program without closing its window: the settings are
+// saved all the same.
+void TestSignals::xServerGone() {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty()) {
+        QSKIP("Xvfb is not installed");
+    }
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+    QVERIFY(server.waitForReadyRead(20000));
+    const QString display = ':' + QString::fromLatin1(server.readLine()).trimmed();
+    QTemporaryDir home;
+    QProcess program;
+    QVERIFY(StartProgram(program, home, display));
+    const QString file = home.filePath("config/Zelkor/Brimbal.conf");
+    QVERIFY(!QFile::exists(file)); // nothing changed, so nothing saved yet
+    server.kill();
+    QVERIFY(server.waitForFinished(20000));
+    QVERIFY(program.waitForFinished(20000));
+    QFile conf(file);
+    QVERIFY(conf.open(QIODevice::ReadOnly));
+    QCOMPARE(conf.readAll().count('\n'), 8 + 200 + 3);
+}
+
+// A signal while the name entry shows a typed name files the score under that name, then
+// saves, before the program ends.
+void TestSignals::signalDuringNameEntry() {
+    using namespace brimbal;
+    TSettingsDir settings;
+    TFrmMain frm;
+    frm.show();
+    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); });
+    QVERIFY(closer.Installed());
+    TBoardPicture board(KRows, "...........");
+    board[KRows - 1] = "........11.";
+    LoadBoardPicture(frm.Game(), board);
+    TModalAnswer<TDlgEnterName> answer([](TDlgEnterName* dialog) {
+        dialog->EName()->setText("Zoe");
+        ::raise(SIGTERM);
+    });
+    frm.Game().SpielfeldMouseUp(8, KRows - 1);
+    frm.Game().SpielfeldMouseUp(8, KRows - 1); // the game ends, the name entry opens
+    QVERIFY(answer.Answered());
+    QVERIFY(!frm.isVisible());
+    QVERIFY(settings.Content().contains("M001S001N=Zoe\n"));
+    QCOMPARE(frm.PlayerName(), "Zoe");
+    AllowEventLoops();
+}
+
 // A signal that arrives while a modal dialog is open closes the main window the normal way and
-// leaves the dialog's event loop too. It ends every event loop, so it runs last.
+// leaves the dialog's event loop too.
 void TestSignals::signalDuringModalDialog() {
     using namespace brimbal;
     TSettingsDir settings;
@@ -139,6 +204,7 @@ void TestSignals::signalDuringModalDialog() {
     QVERIFY(answer.Answered());
     QVERIFY(!frm.isVisible());
     QVERIFY(settings.Content().contains("M001S001N=Ann\n"));
+    AllowEventLoops();
 }
 
 QTEST_MAIN(TestSignals)
