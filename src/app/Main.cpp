@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -289,10 +291,12 @@ void TFrmMain::ApplyOptions(const TOptions& options) {
 void TFrmMain::LoadSettings() {
     TOptions options;
     if (!Store.Load(options, *FDlgHighscore)) {
-        // A file that cannot be read is told once; the game starts with the defaults.
-        FStatusBar->SetPanelText(0, QStringLiteral("Die Einstellungen konnten nicht gelesen "
-                                                   "werden: %1 (%2)")
-                                        .arg(Store.Problem(), Store.Where()));
+        // A file that cannot be read is told once; the game starts with the defaults. The
+        // panel is narrow: the reason comes first, and the whole text shows as its tool tip.
+        FStatusBar->SetPanelText(
+            0, QStringLiteral("Einstellungen nicht lesbar: %1 (%2)")
+                   .arg(Store.Problem(), QDir::toNativeSeparators(Store.Where())));
+        FStatusBar->Panel(0)->setToolTip(FStatusBar->PanelText(0));
     }
     ApplyOptions(options);
 }

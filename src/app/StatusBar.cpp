@@ -31,6 +31,7 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
 void TStatusBar::SetPanelText(int panel, const QString& text) {
     if (panel >= 0 && panel < KPanels) {
         Panels[panel]->setText(text);
+        Panels[panel]->setToolTip(QString()); // a tool tip belongs to the text it came with
     }
 }
 

@@ -630,8 +630,9 @@ void TestMainWindow::unreadableSettingsTold() {
     QVERIFY(QDir().mkpath(Settings->FileName())); // a folder where the file belongs
     Frm = std::make_unique<TFrmMain>([this] { return Now; });
     const QString told = Frm->StatusBar()->PanelText(0);
-    QVERIFY(told.startsWith("Die Einstellungen konnten nicht gelesen werden"));
+    QVERIFY(told.startsWith("Einstellungen nicht lesbar: "));
     QVERIFY(told.contains(Settings->FileName()));
+    QCOMPARE(Frm->StatusBar()->Panel(0)->toolTip(), told);
     QCOMPARE(Frm->windowTitle(), "Brimbal - Normal");
 }
 
