@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 #include "About.h"
+#include "CommandLine.h"
 #include "DEnterName.h"
 #include "SignalCloser.h"
 
@@ -9,7 +10,12 @@
 #include <QSessionManager>
 
 int main(int argc, char** argv) {
+    // --help and --version answer before anything of the window system exists.
+    if (const std::optional<int> exitCode = brimbal::RunCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
+    brimbal::ReportUnknownArguments(argc, argv);
     QApplication::setOrganizationName("Zelkor");
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
