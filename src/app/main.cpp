@@ -4,6 +4,7 @@
 #include "About.h"
 #include "CommandLine.h"
 #include "DEnterName.h"
+#include "QtTranslations.h"
 #include "SignalCloser.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     brimbal::ReportUnknownArguments(argc, argv);
+    brimbal::InstallQtTranslations();
     QApplication::setOrganizationName("Zelkor");
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
