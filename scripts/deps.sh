@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 missing=()

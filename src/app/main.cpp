@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Zelkor");
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
+    QGuiApplication::setDesktopFileName(BRIMBAL_APP_ID);
     QApplication::setWindowIcon(QIcon(":/balls/ball48_1.png"));
 
     brimbal::TFrmMain FrmMain;
