@@ -27,5 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the window on the screen.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, qt6-qpa-plugins")
+# A proportional font for menus and dialogs: with fonts-liberation alone, fontconfig answers
+# Liberation Mono for sans-serif. Every desktop installation has it already.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 
 include(CPack)
