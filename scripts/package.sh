@@ -18,7 +18,9 @@ if command -v ninja >/dev/null 2>&1; then
     generator=(-G Ninja)
 fi
 
-# Debian's build flags (hardening); CMake reads CXXFLAGS and LDFLAGS when it first configures.
+# Debian's build flags with all hardening (bindnow too); CMake reads CXXFLAGS and LDFLAGS when
+# it first configures.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
