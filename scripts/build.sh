@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Brimbal authors
 #
-# Configures and builds Brimbal into a build directory: build.sh [--sanitize]
+# Configures and builds Brimbal into a build directory: build.sh [--sanitize] [TARGET]
+# Builds everything, or only TARGET (such as brimbal, the game).
 # Prints the build directory on standard output; everything else goes to standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,11 @@ args=()
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-sanitize
     args+=(-DBRIMBAL_SANITIZE=ON -DBRIMBAL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
+    shift
+fi
+targets=()
+if [ -n "${1:-}" ]; then
+    targets=(--target "$1")
 fi
 if [ -n "${CI:-}" ]; then
     args+=(-DBRIMBAL_WERROR=ON)
@@ -24,5 +30,5 @@ fi
 
 cmake -S . -B "$build_dir" "${generator[@]}" "${args[@]}" >/dev/null
 # Build output goes to standard error: standard output carries only the directory.
-cmake --build "$build_dir" -j2 >&2
+cmake --build "$build_dir" -j2 "${targets[@]}" >&2
 echo "$build_dir"

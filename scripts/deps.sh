@@ -2,17 +2,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Brimbal authors
 #
-# Installs the Debian packages Brimbal needs to build, test and run.
+# Installs the Debian packages Brimbal needs to build, test and run: deps.sh [--package]
+# With --package also what scripts/package.sh needs to build and check the Debian package.
 # Only missing packages are installed; apt-get update runs only then.
 set -euo pipefail
 
 packages=(
     cmake g++ make ninja-build ccache clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
     libbenchmark-dev
     fonts-liberation
     xvfb xauth
+    desktop-file-utils appstream
 )
+if [ "${1:-}" = "--package" ]; then
+    # dpkg-shlibdeps and dpkg-buildflags, file (CPack looks for shared objects with it), lintian.
+    packages+=(dpkg-dev file lintian)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,10 @@
 
 namespace brimbal {
 
+QString TBuiltInVersion::Block() {
+    return QString::fromLatin1(versiondata::KBlock);
+}
+
 bool TBuiltInVersion::HasVersionData() const {
     return true;
 }

@@ -10,6 +10,9 @@ namespace brimbal {
 // into the program (on Windows the same strings are also the program file's VERSIONINFO).
 class TBuiltInVersion : public IVersionSource {
 public:
+    // The one block of the string table, "040704E4" (German, Windows-1252).
+    static QString Block();
+
     bool HasVersionData() const override;
     std::optional<QString> Query(const QString& block, const QString& field) const override;
 };

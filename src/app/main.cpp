@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 #include "About.h"
+#include "CommandLine.h"
 #include "DEnterName.h"
+#include "QtTranslations.h"
 #include "SignalCloser.h"
 
 #include <QApplication>
@@ -25,10 +27,17 @@ void SaveAtExit() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer before anything of the window system exists.
+    if (const std::optional<int> exitCode = brimbal::RunCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
+    brimbal::ReportUnknownArguments(argc, argv);
+    brimbal::InstallQtTranslations();
     QApplication::setOrganizationName("Zelkor");
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
+    QGuiApplication::setDesktopFileName(BRIMBAL_APP_ID);
     QApplication::setWindowIcon(QIcon(":/balls/ball48_1.png"));
 
     brimbal::TFrmMain FrmMain;

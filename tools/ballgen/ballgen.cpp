@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 //
-// Draws the ball images: ball32_N.png and ball48_N.png for N = 0..5.
+// Draws the ball images: ball32_N.png and ball48_N.png for N = 0..5, and the program's icon.
 //
 // Usage: brimbal_ballgen OUTDIR          write the twelve PNGs into OUTDIR
 //        brimbal_ballgen --check DIR     verify the PNGs in DIR, exit 1 on any failure
+//        brimbal_ballgen --icons DIR     write the icon, the red ball, as iconS.png for the
+//                                        usual icon theme sizes S from 16 to 256
 //
 // Each ball is a glossy sphere on pure white. Pure white is the transparent colour when the
 // game draws a ball, so no pixel the disc touches may be pure white, and every pixel it does
@@ -348,6 +350,49 @@ bool CheckImage(const QString& path, const BallSize& geo, int value) {
     return ok;
 }
 
+// The icon is the red ball (value 1) with the colour of the 48-pixel image, on a transparent
+// background: unlike the board's images it has no white to key out, so its edge is plain
+// coverage. A thin margin keeps the antialiased rim inside the square.
+constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kIconValue = 1;
+
+QImage RenderIcon(int size) {
+    const BallSize geo{size, size / 2.0, size * 15.0 / 32.0, kSizes[1].centreColours};
+    const Vec3 base = CalibrateBase(geo, geo.centreColours[kIconValue]);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int py = 0; py < size; ++py) {
+        for (int px = 0; px < size; ++px) {
+            const Sample s = RenderPixel(geo, base, px, py);
+            if (s.coverage == 0.0) {
+                image.setPixel(px, py, qRgba(0, 0, 0, 0));
+                continue;
+            }
+            const auto level = [](double linear) {
+                return std::clamp(int(std::lround(LinearToSrgb(linear) * 255.0)), 0, 255);
+            };
+            image.setPixel(px, py,
+                           qRgba(level(s.colour.x), level(s.colour.y), level(s.colour.z),
+                                 int(std::lround(s.coverage * 255.0))));
+        }
+    }
+    return image;
+}
+
+int GenerateIcons(const QString& dir) {
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    for (int size : kIconSizes) {
+        const QString path = QDir(dir).filePath(QStringLiteral("icon%1.png").arg(size));
+        if (!RenderIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int Check(const QString& dir) {
     bool ok = true;
     for (const BallSize& geo : kSizes) {
@@ -368,6 +413,9 @@ int main(int argc, char** argv) {
     if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--check")) {
         return brimbal::Check(QString::fromLocal8Bit(argv[2]));
     }
-    std::fprintf(stderr, "usage: %s OUTDIR | --check DIR\n", argv[0]);
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QStringLiteral("--icons")) {
+        return brimbal::GenerateIcons(QString::fromLocal8Bit(argv[2]));
+    }
+    std::fprintf(stderr, "usage: %s OUTDIR | --check DIR | --icons DIR\n", argv[0]);
     return 2;
 }
