@@ -3,6 +3,7 @@
 // How fast the rules are: dealing, marking, removing with the game-over test, whole games.
 #include "Game.h"
 #include "NullGameHost.h"
+#include "Options.h"
 #include "Random.h"
 
 #include <benchmark/benchmark.h>
@@ -31,8 +32,9 @@ std::pair<int, int> LargestGroup(TGame& game) {
 void BM_InitGame(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(1);
-    TGame game(host, rng);
-    game.SetModus(2);
+    TOptions options;
+    options.Modus = 2;
+    TGame game(host, rng, options);
     for (auto _ : state) {
         game.InitGame();
         benchmark::ClobberMemory();
@@ -43,7 +45,8 @@ BENCHMARK(BM_InitGame);
 void BM_MarkLargestGroup(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(2);
-    TGame game(host, rng);
+    TOptions options;
+    TGame game(host, rng, options);
     game.InitGame();
     const auto [column, row] = LargestGroup(game);
     for (auto _ : state) {
@@ -55,7 +58,8 @@ BENCHMARK(BM_MarkLargestGroup);
 void BM_CheckForGameoverFullBoard(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(3);
-    TGame game(host, rng);
+    TOptions options;
+    TGame game(host, rng, options);
     game.InitGame();
     for (auto _ : state) {
         benchmark::DoNotOptimize(game.CheckForGameover());
@@ -67,7 +71,8 @@ BENCHMARK(BM_CheckForGameoverFullBoard);
 void BM_CheckForGameoverNoGroup(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(3);
-    TGame game(host, rng);
+    TOptions options;
+    TGame game(host, rng, options);
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
             game.SetTile(column, row, 1 + (row + column) % 2);
@@ -82,8 +87,9 @@ BENCHMARK(BM_CheckForGameoverNoGroup);
 void BM_RemoveTiles(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(4);
-    TGame game(host, rng);
-    game.SetModus(2);
+    TOptions options;
+    options.Modus = 2;
+    TGame game(host, rng, options);
     for (auto _ : state) {
         state.PauseTiming();
         game.InitGame();
@@ -100,9 +106,9 @@ void BM_RandomGame(benchmark::State& state) {
     TNullGameHost host;
     TRandom rng(5);
     TRandom player(6);
-    TGame game(host, rng);
-    game.SetModus(1);
-    game.SetQuick(true);
+    TOptions options;
+    options.Quick = true;
+    TGame game(host, rng, options);
     std::int64_t clicks = 0;
     for (auto _ : state) {
         game.InitGame();

@@ -19,10 +19,11 @@ namespace {
 struct TBoard {
     TNullGameHost Host;
     TRandom Rng{11};
-    TGame Game{Host, Rng};
+    TOptions Options;
+    TGame Game{Host, Rng, Options};
 
     explicit TBoard(bool markGroup) {
-        Game.SetModus(2);
+        Options.Modus = 2;
         Game.InitGame();
         for (int row = 0; row < KRows; ++row) {
             for (int column = 0; column < KFieldColumns; ++column) {
@@ -39,7 +40,7 @@ struct TBoard {
 void BM_SpielfeldDraw(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    TViewOptions options;
+    TOptions options;
     options.AnzeigeBitmaps = state.range(2) != 0;
     options.Bubble = true;
     TBoard board(true);
@@ -68,7 +69,7 @@ void BM_SpielfeldDrawMarkierung(benchmark::State& state) {
     geometry.RecalcSpielfeld(637, 485, false);
     TBoardRenderer renderer;
     renderer.SetSize(637, 485);
-    renderer.SpielfeldDraw(board.Game, geometry, TViewOptions());
+    renderer.SpielfeldDraw(board.Game, geometry, TOptions());
     for (auto _ : state) {
         renderer.SpielfeldDrawMarkierung(board.Game, geometry);
         benchmark::DoNotOptimize(renderer.BackBuffer().constBits());

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "DialogLayout.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -37,6 +39,10 @@ public:
     TURLLabel* URLLabel2() const { return FURLLabel2; }
     TURLLabel* URLLabel3() const { return FURLLabel3; }
     QPushButton* Button1() const { return FButton1; }
+    // The controls' designed places: in the window, and in each of the two group boxes.
+    const TDialogLayout& Layout() const { return FLayout; }
+    const TDialogLayout& VersionLayout() const { return FVersionLayout; }
+    const TDialogLayout& LinksLayout() const { return FLinksLayout; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -62,6 +68,9 @@ private:
     TURLLabel* FURLLabel1 = nullptr;
     TURLLabel* FURLLabel2 = nullptr;
     TURLLabel* FURLLabel3 = nullptr;
+    TDialogLayout FLayout;
+    TDialogLayout FVersionLayout;
+    TDialogLayout FLinksLayout;
 };
 
 } // namespace brimbal

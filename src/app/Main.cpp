@@ -5,14 +5,13 @@
 #include "About.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
-#include "GameoverFlow.h"
+#include "Modes.h"
 #include "NStrings.h"
-#include "Options.h"
-#include "Settings.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -36,6 +35,9 @@ namespace brimbal {
 namespace {
 
 constexpr std::int64_t KMillisecondsPerDay = 86400000;
+// What the clock says before the game time or the program's running time.
+constexpr char KGameTimeText[] = "Spielzeit: ";
+constexpr char KRunTimeText[] = "Programmlaufzeit: ";
 
 double SystemTimeOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
@@ -71,16 +73,28 @@ public:
     }
 };
 
-const char* const KModeNames[] = {"Normal", "Fortlaufend", "Tirlan", "MegaTirlan", "Bricks"};
-const char* const KModeActions[] = {"OptionenModusNormal", "OptionenModusFortlaufend",
-                                    "OptionenModusTirlan", "OptionenModusMegaTirlan",
-                                    "OptionenModusBricks"};
+// An option that a menu item switches: the item, its handler, and the option whose being on
+// greys it out. The handlers and the item's caption and hint stand in CreateActions.
+struct TOptionItem {
+    bool TOptions::*Option;
+    QAction* TFrmMain::*Item;
+    bool TOptions::*GreyedBy;
+};
+
+const TOptionItem KOptionItems[] = {
+    {&TOptions::AnzeigeBitmaps, &TFrmMain::OptionenAnzeigeBitmaps, nullptr},
+    {&TOptions::AltColor, &TFrmMain::OptionenAltFarben, &TOptions::AnzeigeBitmaps},
+    {&TOptions::Bubble, &TFrmMain::OptionenBubble, &TOptions::Quick},
+    {&TOptions::Animation, &TFrmMain::OptionenAnzeigeAnimationen, nullptr},
+    {&TOptions::Sound, &TFrmMain::OptionenSound, nullptr},
+    {&TOptions::Quick, &TFrmMain::OptionenQuickClick, nullptr},
+};
 
 } // namespace
 
 TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     : QMainWindow(parent), Clock(clock ? std::move(clock) : TClock(SystemTimeOfDay)),
-      Rng(ClockSeed()), FGame(*this, Rng) {
+      Rng(ClockSeed()), FGame(*this, Rng, FOptions) {
     setObjectName("FrmMain");
     setWindowTitle("Brimbal");
     FSpielfeld = new TSpielfeld(*this, this);
@@ -94,143 +108,112 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
     FormCreate();
     resize(sizeHint());
+    // The other two windows of the program, created once, after the main window.
+    FFrmAbout = std::make_unique<TFrmAbout>(this);
+    FDlgEnterName = std::make_unique<TDlgEnterName>(this);
 }
 
 TFrmMain::~TFrmMain() = default;
 
-void TFrmMain::SetDialogs(TFrmAbout* frmAbout, TDlgEnterName* dlgEnterName) {
-    FFrmAbout = frmAbout;
-    FDlgEnterName = dlgEnterName;
-}
-
-TFrmAbout* TFrmMain::FrmAbout() {
-    if (!FFrmAbout) {
-        OwnFrmAbout = std::make_unique<TFrmAbout>(this);
-        FFrmAbout = OwnFrmAbout.get();
-    }
-    return FFrmAbout;
-}
-
-TDlgEnterName* TFrmMain::DlgEnterName() {
-    if (!FDlgEnterName) {
-        OwnDlgEnterName = std::make_unique<TDlgEnterName>(this);
-        FDlgEnterName = OwnDlgEnterName.get();
-    }
-    return FDlgEnterName;
-}
-
 QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint) {
     auto* action = new QAction(QString::fromUtf8(caption), this);
-    action->setObjectName(name);
-    if (hint) {
-        action->setStatusTip(QString::fromUtf8(hint));
-    }
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(QString::fromUtf8(hint));
     return action;
 }
 
-QAction* TFrmMain::Action(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
 void TFrmMain::CreateActions() {
-    auto add = [this](const char* name, const char* caption, const char* hint,
-                      const QKeySequence& shortcut, void (TFrmMain::*handler)()) {
-        QAction* action = AddAction(name, caption, hint);
-        action->setShortcut(shortcut);
-        if (handler) {
-            connect(action, &QAction::triggered, this, handler);
-        }
-        return action;
-    };
-    auto toggle = [&](const char* name, const char* caption, const char* hint,
-                      void (TFrmMain::*handler)()) {
-        QAction* action = add(name, caption, hint, QKeySequence(), handler);
-        action->setCheckable(true);
-        return action;
-    };
+    DateiNeu = AddAction("DateiNeu", "&Neu", "Neues Spiel");
+    DateiNeu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(DateiNeu, &QAction::triggered, this, &TFrmMain::DateiNeuClick);
+    DateiHighscore = AddAction("DateiHighscore", "Highscoreliste...", "");
+    DateiHighscore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(DateiHighscore, &QAction::triggered, this, &TFrmMain::DateiHighscoreClick);
+    DateiBeenden = AddAction("DateiBeenden", "&Beenden", "Beendet das Spiel");
+    DateiBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(DateiBeenden, &QAction::triggered, this, &TFrmMain::DateiBeendenClick);
 
-    add("DateiNeu", "&Neu", "Neues Spiel", QKeySequence(Qt::CTRL | Qt::Key_N),
-        &TFrmMain::DateiNeuClick);
-    add("DateiHighscore", "Highscoreliste...", nullptr, QKeySequence(Qt::CTRL | Qt::Key_H),
-        &TFrmMain::DateiHighscoreClick);
-    add("DateiBeenden", "&Beenden", "Beendet das Spiel", QKeySequence(Qt::CTRL | Qt::Key_Q),
-        &TFrmMain::DateiBeendenClick);
-
-    // The modes show check marks; SetModus sets them.
-    toggle("OptionenModusNormal", "&Normal", "Leere Spalten werden entfernt.",
-           &TFrmMain::OptionenModusNormalClick)
-        ->setShortcut(QKeySequence(Qt::Key_1));
-    toggle("OptionenModusFortlaufend", "&Fortlaufend",
-           "Wie Standart, plus: Neue Spalten kommen dazu.",
-           &TFrmMain::OptionenModusFortlaufendClick)
-        ->setShortcut(QKeySequence(Qt::Key_2));
-    toggle("OptionenModusTirlan", "&Tirlan", "???", &TFrmMain::OptionenModusTirlanClick)
-        ->setShortcut(QKeySequence(Qt::Key_3));
-    toggle("OptionenModusMegaTirlan", "&MegaTirlan", "???", &TFrmMain::OptionenModusMegaTirlanClick)
-        ->setShortcut(QKeySequence(Qt::Key_4));
-    toggle("OptionenModusBricks", "Bricks", nullptr, &TFrmMain::OptionenModusBricksClick)
-        ->setShortcut(QKeySequence(Qt::Key_5));
-    for (const char* name :
-         {"OptionenModusTirlan", "OptionenModusMegaTirlan", "OptionenModusBricks"}) {
-        Action(name)->setEnabled(false);
+    // The modes show check marks, not radio marks, so the group does not exclude; SetModus
+    // sets the marks.
+    OptionenModus = new QActionGroup(this);
+    OptionenModus->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (const TMode& mode : KModes) {
+        QAction* item = AddAction(mode.ActionName, mode.Caption, mode.Hint);
+        item->setCheckable(true);
+        item->setShortcut(QKeySequence(QString(QLatin1Char(mode.Key))));
+        item->setEnabled(mode.Enabled);
+        item->setData(mode.Number);
+        OptionenModus->addAction(item);
     }
+    connect(OptionenModus, &QActionGroup::triggered, this, &TFrmMain::OptionenModusClick);
 
-    toggle("OptionenAnzeigeBitmaps", "Bitmaps",
-           "Schöne Bilder für die Kugeln, dafür aber langsamer",
-           &TFrmMain::OptionenAnzeigeBitmapsClick);
-    toggle("OptionenAltFarben", "Andere &Farben", "Verwendet andere Farben und Muster",
-           &TFrmMain::OptionenAltFarbenClick);
-    toggle("OptionenBubble", "&Bubble", nullptr, &TFrmMain::OptionenBubbleClick);
-    toggle("OptionenAnzeigeAnimationen", "Animationen", nullptr,
-           &TFrmMain::OptionenAnzeigeAnimationenClick)
-        ->setEnabled(false);
-    toggle("OptionenSound", "&Sound", "Nerviger piepsiger Sound", &TFrmMain::OptionenSoundClick)
-        ->setEnabled(false);
-    toggle("OptionenQuickClick", "&Schnelles Entfernen",
-           "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt",
-           &TFrmMain::OptionenQuickClickClick);
+    auto toggle = [this](const char* name, const char* caption, const char* hint,
+                         void (TFrmMain::*handler)(bool)) {
+        QAction* item = AddAction(name, caption, hint);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    OptionenAnzeigeBitmaps = toggle("OptionenAnzeigeBitmaps", "Bitmaps",
+                                    "Schöne Bilder für die Kugeln, dafür aber langsamer",
+                                    &TFrmMain::OptionenAnzeigeBitmapsClick);
+    OptionenAltFarben =
+        toggle("OptionenAltFarben", "Andere &Farben", "Verwendet andere Farben und Muster",
+               &TFrmMain::OptionenAltFarbenClick);
+    OptionenBubble = toggle("OptionenBubble", "&Bubble", "", &TFrmMain::OptionenBubbleClick);
+    OptionenAnzeigeAnimationen = toggle("OptionenAnzeigeAnimationen", "Animationen", "",
+                                        &TFrmMain::OptionenAnzeigeAnimationenClick);
+    OptionenAnzeigeAnimationen->setEnabled(false);
+    OptionenSound = toggle("OptionenSound", "&Sound", "Nerviger piepsiger Sound",
+                           &TFrmMain::OptionenSoundClick);
+    OptionenSound->setEnabled(false);
+    OptionenQuickClick = toggle("OptionenQuickClick", "&Schnelles Entfernen",
+                                "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt",
+                                &TFrmMain::OptionenQuickClickClick);
 
-    add("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.", QKeySequence(), nullptr)
-        ->setEnabled(false);
-    add("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.", QKeySequence(),
-        &TFrmMain::HilfeUeberClick);
+    HilfeSpielregeln =
+        AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
+    HilfeSpielregeln->setEnabled(false);
+    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.");
+    connect(HilfeUeber, &QAction::triggered, this, &TFrmMain::HilfeUeberClick);
 }
 
 void TFrmMain::CreateMenus() {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("Datei1");
-    datei->addAction(Action("DateiNeu"));
+    datei->addAction(DateiNeu);
     datei->addSeparator();
-    datei->addAction(Action("DateiHighscore"));
+    datei->addAction(DateiHighscore);
     datei->addSeparator();
-    datei->addAction(Action("DateiBeenden"));
+    datei->addAction(DateiBeenden);
 
     QMenu* modus = menuBar()->addMenu("Spiel&modus");
     modus->setObjectName("OptionenModus");
-    for (int index = 0; index < 4; ++index) {
-        modus->addAction(Action(KModeActions[index]));
+    for (QAction* item : OptionenModus->actions()) {
+        if (FindMode(item->data().toInt())->SeparatorBefore) {
+            modus->addSeparator();
+        }
+        modus->addAction(item);
     }
-    modus->addSeparator();
-    modus->addAction(Action("OptionenModusBricks"));
 
     QMenu* optionen = menuBar()->addMenu("&Optionen");
     optionen->setObjectName("Optionen1");
     QMenu* anzeige = optionen->addMenu("Anzeige");
     anzeige->setObjectName("OptionenAnzeige");
-    anzeige->addAction(Action("OptionenAnzeigeBitmaps"));
-    anzeige->addAction(Action("OptionenAltFarben"));
+    anzeige->addAction(OptionenAnzeigeBitmaps);
+    anzeige->addAction(OptionenAltFarben);
     anzeige->addSeparator();
-    anzeige->addAction(Action("OptionenBubble"));
-    anzeige->addAction(Action("OptionenAnzeigeAnimationen"));
-    optionen->addAction(Action("OptionenSound"));
+    anzeige->addAction(OptionenBubble);
+    anzeige->addAction(OptionenAnzeigeAnimationen);
+    optionen->addAction(OptionenSound);
     optionen->addSeparator();
-    optionen->addAction(Action("OptionenQuickClick"));
+    optionen->addAction(OptionenQuickClick);
 
     QMenu* hilfe = menuBar()->addMenu("&Hilfe");
     hilfe->setObjectName("Hilfe1");
-    hilfe->addAction(Action("HilfeSpielregeln"));
+    hilfe->addAction(HilfeSpielregeln);
     hilfe->addSeparator();
-    hilfe->addAction(Action("HilfeUeber"));
+    hilfe->addAction(HilfeUeber);
 
     auto* style = new TMenuStyle;
     style->setParent(this);
@@ -242,6 +225,11 @@ void TFrmMain::CreateMenus() {
 void TFrmMain::CreateStatusBar() {
     FStatusBar = new TStatusBar(this);
     setStatusBar(FStatusBar);
+    // The widest texts of the score and the clock: 32-bit points, hours up to 99.
+    FStatusBar->SetWidestTexts(1, {QString::fromUtf8(KScoreText) + QStringLiteral("2147483647")});
+    const QString longest = QString::fromStdString(DurationText(99, 59, 59));
+    FStatusBar->SetWidestTexts(
+        2, {QString::fromUtf8(KGameTimeText) + longest, QString::fromUtf8(KRunTimeText) + longest});
 }
 
 void TFrmMain::FormCreate() {
@@ -251,46 +239,24 @@ void TFrmMain::FormCreate() {
     LoadSettings();
     ProgramStart = Clock();
     FGame.ResetClock();
-    SetModus(FGame.Modus());
-    Action("OptionenSound")->setChecked(FSound);
-    Action("OptionenAltFarben")->setChecked(FAltColor);
-    Action("OptionenQuickClick")->setChecked(FGame.Quick());
-    Action("OptionenBubble")->setChecked(FBubble);
-    Action("OptionenBubble")->setEnabled(!FGame.Quick());
-    Action("OptionenAnzeigeAnimationen")->setChecked(FGame.Animation());
-    Action("OptionenAnzeigeBitmaps")->setChecked(FAnzeigeBitmaps);
-    Action("OptionenAltFarben")->setEnabled(!FAnzeigeBitmaps);
+    SetModus(FOptions.Modus);
+    ShowOptions();
     FNeedsRedraw = true;
     Timer1->start();
 }
 
-TOptions TFrmMain::Options() const {
-    TOptions options;
-    options.Modus = FGame.Modus();
-    options.Sound = FSound;
-    options.AnzeigeBitmaps = FAnzeigeBitmaps;
-    options.Shade = FShade;
-    options.Quick = FGame.Quick();
-    options.Bubble = FBubble;
-    options.Animation = FGame.Animation();
-    options.AltColor = FAltColor;
-    return options;
-}
-
-void TFrmMain::ApplyOptions(const TOptions& options) {
-    FGame.SetModus(options.Modus);
-    FSound = options.Sound;
-    FAnzeigeBitmaps = options.AnzeigeBitmaps;
-    FShade = options.Shade;
-    FGame.SetQuick(options.Quick);
-    FBubble = options.Bubble;
-    FGame.SetAnimation(options.Animation);
-    FAltColor = options.AltColor;
+void TFrmMain::ShowOptions() {
+    for (const TOptionItem& option : KOptionItems) {
+        QAction* item = this->*option.Item;
+        item->setChecked(FOptions.*option.Option);
+        if (option.GreyedBy) {
+            item->setEnabled(!(FOptions.*option.GreyedBy));
+        }
+    }
 }
 
 void TFrmMain::LoadSettings() {
-    TOptions options;
-    if (!Store.Load(options, *FDlgHighscore)) {
+    if (!Store.Load(FOptions, *FDlgHighscore)) {
         // A file that cannot be read is told once; the game starts with the defaults. The
         // panel is narrow: the reason comes first, and the whole text shows as its tool tip.
         FStatusBar->SetPanelText(
@@ -298,7 +264,6 @@ void TFrmMain::LoadSettings() {
                    .arg(Store.Problem(), QDir::toNativeSeparators(Store.Where())));
         FStatusBar->Panel(0)->setToolTip(FStatusBar->PanelText(0));
     }
-    ApplyOptions(options);
 }
 
 namespace {
@@ -330,7 +295,7 @@ bool TFrmMain::SaveSettings(ESaveMoment moment) {
         return false;
     }
     for (;;) {
-        LastSaveFailed = !Store.Save(Options(), *FDlgHighscore);
+        LastSaveFailed = !Store.Save(FOptions, *FDlgHighscore);
         if (!LastSaveFailed) {
             return true;
         }
@@ -387,8 +352,13 @@ void TFrmMain::SaveAtExit() {
 
 bool TFrmMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        // Menu hints go to panel 0; the other panels stay as they are.
-        FStatusBar->SetPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        // Menu hints go to panel 0, but only when the hint changes: passing over items and
+        // titles without a hint leaves a game message standing.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip != CurrentHint) {
+            CurrentHint = tip;
+            FStatusBar->SetPanelText(0, tip);
+        }
         return true;
     }
     return QMainWindow::event(event);
@@ -411,29 +381,20 @@ void TFrmMain::Timer1Timer() {
     const std::int64_t game = ElapsedMs(FGame.GameStart(), Clock());
     std::string text;
     if ((game / 1000) % 60 % 5 != 0 && FGame.GameRunning()) {
-        text = "Spielzeit: " + DurationTextOf(game);
+        text = KGameTimeText + DurationTextOf(game);
     } else {
-        text = "Programmlaufzeit: " + DurationTextOf(ElapsedMs(ProgramStart, Clock()));
+        text = KRunTimeText + DurationTextOf(ElapsedMs(ProgramStart, Clock()));
     }
     FStatusBar->SetPanelText(2, QString::fromStdString(text));
 }
 
 void TFrmMain::SetModus(std::int32_t value) {
-    for (int mode = 1; mode <= 5; ++mode) {
-        Action(KModeActions[mode - 1])->setChecked(mode == value);
+    for (QAction* item : OptionenModus->actions()) {
+        item->setChecked(item->data().toInt() == value);
     }
-    const char* name = value >= 1 && value <= 5 ? KModeNames[value - 1] : "UNBEKANNTER MODUS";
-    FGame.SetModus(value);
-    setWindowTitle(QString("Brimbal - ") + QString::fromUtf8(name));
+    FOptions.Modus = value;
+    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(value)));
     FGame.InitGame();
-}
-
-TViewOptions TFrmMain::ViewOptions() const {
-    TViewOptions options;
-    options.AnzeigeBitmaps = FAnzeigeBitmaps;
-    options.AltColor = FAltColor;
-    options.Bubble = FBubble;
-    return options;
 }
 
 // Menu handlers
@@ -443,7 +404,7 @@ void TFrmMain::DateiNeuClick() {
 }
 
 void TFrmMain::DateiHighscoreClick() {
-    FDlgHighscore->SelectMode(FGame.Modus());
+    FDlgHighscore->SelectMode(FOptions.Modus);
     FDlgHighscore->exec();
 }
 
@@ -451,75 +412,55 @@ void TFrmMain::DateiBeendenClick() {
     close();
 }
 
-void TFrmMain::OptionenModusNormalClick() {
-    SetModus(1);
+void TFrmMain::OptionenModusClick(QAction* item) {
+    SetModus(item->data().toInt());
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenModusFortlaufendClick() {
-    SetModus(2);
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenModusTirlanClick() {
-    SetModus(3);
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenModusMegaTirlanClick() {
-    SetModus(4);
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenModusBricksClick() {
-    SetModus(5);
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenAnzeigeBitmapsClick() {
-    FAnzeigeBitmaps = Action("OptionenAnzeigeBitmaps")->isChecked();
-    Action("OptionenAltFarben")->setEnabled(!FAnzeigeBitmaps);
+void TFrmMain::OptionenAnzeigeBitmapsClick(bool checked) {
+    FOptions.AnzeigeBitmaps = checked;
+    ShowOptions();
     RecalcSpielfeld();
     RepaintSpielfeld();
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenAltFarbenClick() {
-    FAltColor = Action("OptionenAltFarben")->isChecked();
+void TFrmMain::OptionenAltFarbenClick(bool checked) {
+    FOptions.AltColor = checked;
     FNeedsRedraw = true;
     RepaintSpielfeld();
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenBubbleClick() {
-    FBubble = Action("OptionenBubble")->isChecked();
+void TFrmMain::OptionenBubbleClick(bool checked) {
+    FOptions.Bubble = checked; // shows at the next full redraw
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenAnzeigeAnimationenClick() {
-    FGame.SetAnimation(Action("OptionenAnzeigeAnimationen")->isChecked());
+void TFrmMain::OptionenAnzeigeAnimationenClick(bool checked) {
+    FOptions.Animation = checked; // the next removal follows it
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenSoundClick() {
-    FSound = Action("OptionenSound")->isChecked();
+void TFrmMain::OptionenSoundClick(bool checked) {
+    FOptions.Sound = checked;
     SaveSettings(ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenQuickClickClick() {
-    FGame.SetQuick(Action("OptionenQuickClick")->isChecked());
-    Action("OptionenBubble")->setEnabled(!FGame.Quick());
+void TFrmMain::OptionenQuickClickClick(bool checked) {
+    FOptions.Quick = checked; // a marked group stays marked
+    ShowOptions();
     SaveSettings(ESaveMoment::Change);
 }
 
 void TFrmMain::HilfeUeberClick() {
-    FrmAbout()->exec();
+    FFrmAbout->exec();
 }
 
 // The game's host
 
 void TFrmMain::RecalcSpielfeld() {
-    FGeometry.RecalcSpielfeld(FSpielfeld->width(), FSpielfeld->height(), FAnzeigeBitmaps);
+    FGeometry.RecalcSpielfeld(FSpielfeld->width(), FSpielfeld->height(), FOptions.AnzeigeBitmaps);
     FNeedsRedraw = true;
 }
 
@@ -541,7 +482,7 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 
 int TFrmMain::GameoverScreen() {
     const int answer =
-        brimbal::GameoverScreen(this, *FDlgHighscore, *DlgEnterName(), FGame.Modus(), FGame.Total(),
+        brimbal::GameoverScreen(this, *FDlgHighscore, *FDlgEnterName, FOptions.Modus, FGame.Total(),
                                 FGame.MaxGroup(), FPlayerName, &PendingScore);
     if (PendingScore.Filed()) {
         SaveSettings(ESaveMoment::ScoreFiled);
@@ -561,7 +502,7 @@ double TFrmMain::TimeOfDay() {
 
 void TFrmMain::SpielfeldPaint(QPainter& painter) {
     if (FNeedsRedraw) {
-        Renderer.SpielfeldDraw(FGame, FGeometry, ViewOptions());
+        Renderer.SpielfeldDraw(FGame, FGeometry, FOptions);
         FNeedsRedraw = false;
     }
     painter.setCompositionMode(QPainter::CompositionMode_Source);

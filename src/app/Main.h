@@ -7,6 +7,7 @@
 #include "Game.h"
 #include "GameHost.h"
 #include "GameoverFlow.h"
+#include "Options.h"
 #include "Random.h"
 #include "Settings.h"
 #include "SpielfeldHandler.h"
@@ -18,6 +19,7 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QTimer;
 
 namespace brimbal {
@@ -27,10 +29,9 @@ class TDlgHighscore;
 class TFrmAbout;
 class TSpielfeld;
 class TStatusBar;
-struct TOptions;
 
-// The main window: it owns the game, the view, the options and the clock, and wires the menu,
-// the board's paint box and the status bar to them.
+// The main window: it owns the game, the view, the options, the clock and the dialogs, and wires
+// the menu, the board's paint box and the status bar to them.
 class TFrmMain : public QMainWindow, public IGameHost, public ISpielfeldHandler {
     Q_OBJECT
 
@@ -41,10 +42,6 @@ public:
     // clock: the source of the time of day; the system clock when empty.
     explicit TFrmMain(TClock clock = {}, QWidget* parent = nullptr);
     ~TFrmMain() override;
-
-    // The dialogs that the program entry creates after the main window. Where none is given,
-    // the window makes its own when it first needs one.
-    void SetDialogs(TFrmAbout* frmAbout, TDlgEnterName* dlgEnterName);
 
     // When a save is made, which tells how a failure is reported.
     enum class ESaveMoment {
@@ -58,6 +55,7 @@ public:
     void LoadSettings();
     // Saves options and high scores now; false when the store refused.
     bool SaveSettings(ESaveMoment moment);
+    // Checks the mode's menu item, names the mode in the title and deals a new game in it.
     void SetModus(std::int32_t value);
 
     // The program ends without the player: a signal, or the desktop quitting the application.
@@ -71,21 +69,17 @@ public:
     // and save, touching no window.
     void SaveAtExit();
 
-    // Menu handlers. The toggles run after their action has flipped its check mark.
+    // Menu handlers. A toggle gets the check mark its item has just taken.
     void DateiNeuClick();
     void DateiHighscoreClick();
     void DateiBeendenClick();
-    void OptionenSoundClick();
-    void OptionenAltFarbenClick();
-    void OptionenQuickClickClick();
-    void OptionenModusNormalClick();
-    void OptionenModusFortlaufendClick();
-    void OptionenModusTirlanClick();
-    void OptionenModusMegaTirlanClick();
-    void OptionenModusBricksClick();
-    void OptionenAnzeigeBitmapsClick();
-    void OptionenBubbleClick();
-    void OptionenAnzeigeAnimationenClick();
+    void OptionenModusClick(QAction* item);
+    void OptionenAnzeigeBitmapsClick(bool checked);
+    void OptionenAltFarbenClick(bool checked);
+    void OptionenBubbleClick(bool checked);
+    void OptionenAnzeigeAnimationenClick(bool checked);
+    void OptionenSoundClick(bool checked);
+    void OptionenQuickClickClick(bool checked);
     void HilfeUeberClick();
 
     // IGameHost
@@ -103,23 +97,33 @@ public:
     void SpielfeldMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                           int y) override;
 
-    // What tests and the program entry look at.
+    // What tests look at.
     TGame& Game() { return FGame; }
+    const TOptions& Options() const { return FOptions; }
     const TBoardGeometry& Geometry() const { return FGeometry; }
     const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
     bool NeedsRedraw() const { return FNeedsRedraw; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
     TDlgHighscore* DlgHighscore() const { return FDlgHighscore; }
-    TFrmAbout* FrmAbout();
-    TDlgEnterName* DlgEnterName();
+    TFrmAbout* FrmAbout() const { return FFrmAbout.get(); }
+    TDlgEnterName* DlgEnterName() const { return FDlgEnterName.get(); }
     const QString& PlayerName() const { return FPlayerName; }
-    QAction* Action(const char* name) const;
-    bool AnzeigeBitmaps() const { return FAnzeigeBitmaps; }
-    bool AltColor() const { return FAltColor; }
-    bool Sound() const { return FSound; }
-    bool Shade() const { return FShade; }
-    bool Bubble() const { return FBubble; }
+
+    // The menu's items, named as in the menu; the mode items are in OptionenModus, each with
+    // its mode number as its data.
+    QAction* DateiNeu = nullptr;
+    QAction* DateiHighscore = nullptr;
+    QAction* DateiBeenden = nullptr;
+    QActionGroup* OptionenModus = nullptr;
+    QAction* OptionenAnzeigeBitmaps = nullptr;
+    QAction* OptionenAltFarben = nullptr;
+    QAction* OptionenBubble = nullptr;
+    QAction* OptionenAnzeigeAnimationen = nullptr;
+    QAction* OptionenSound = nullptr;
+    QAction* OptionenQuickClick = nullptr;
+    QAction* HilfeSpielregeln = nullptr;
+    QAction* HilfeUeber = nullptr;
 
 protected:
     bool event(QEvent* event) override;
@@ -132,13 +136,13 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateStatusBar();
-    QAction* AddAction(const char* name, const char* caption, const char* hint = nullptr);
-    TViewOptions ViewOptions() const;
-    TOptions Options() const;
-    void ApplyOptions(const TOptions& options);
+    QAction* AddAction(const char* name, const char* caption, const char* hint);
+    // Check marks and enabled states of the option items, from the options.
+    void ShowOptions();
 
     TClock Clock;
     TRandom Rng;
+    TOptions FOptions;
     TGame FGame;
     TBoardGeometry FGeometry;
     TBoardRenderer Renderer;
@@ -146,11 +150,11 @@ private:
     TStatusBar* FStatusBar = nullptr;
     QTimer* Timer1 = nullptr;
     TDlgHighscore* FDlgHighscore = nullptr;
-    TFrmAbout* FFrmAbout = nullptr;
-    TDlgEnterName* FDlgEnterName = nullptr;
-    std::unique_ptr<TFrmAbout> OwnFrmAbout;
-    std::unique_ptr<TDlgEnterName> OwnDlgEnterName;
+    std::unique_ptr<TFrmAbout> FFrmAbout;
+    std::unique_ptr<TDlgEnterName> FDlgEnterName;
     QString FPlayerName;
+    // The menu hint shown last: panel 0 changes only when it does.
+    QString CurrentHint;
     TSettingsStore Store;
     TPendingScore PendingScore;
     bool EndingWithoutPlayer = false;
@@ -159,13 +163,6 @@ private:
     bool SaveFailureReported = false;
     bool FNeedsRedraw = true;
     double ProgramStart = 0.0;
-
-    // Options; Modus, Quick and Animation live in the game, which reads them.
-    bool FAnzeigeBitmaps = false;
-    bool FAltColor = false;
-    bool FSound = false;
-    bool FShade = false;
-    bool FBubble = false;
 };
 
 } // namespace brimbal

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "StatusBar.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -43,8 +44,46 @@ QLabel* TStatusBar::Panel(int panel) const {
     return panel >= 0 && panel < KPanels ? Panels[panel] : nullptr;
 }
 
+void TStatusBar::SetWidestTexts(int panel, const QStringList& texts) {
+    if (panel > 0 && panel < KPanels) {
+        WidestTexts[panel] = texts;
+        LayoutPanels();
+    }
+}
+
+int TStatusBar::PanelWidth(int panel) const {
+    if (panel <= 0 || panel >= KPanels) {
+        return 0;
+    }
+    const QLabel* label = Panels[panel];
+    const QFontMetrics metrics = label->fontMetrics();
+    QChar widestDigit('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
+            metrics.horizontalAdvance(widestDigit)) {
+            widestDigit = QLatin1Char(digit);
+        }
+    }
+    // What a label adds to its text: frame, margins and the indent on its left.
+    const QMargins margins = label->contentsMargins();
+    const int extra = margins.left() + margins.right() + 2 * label->margin() + label->indent();
+    int width = KDesignWidths[panel];
+    for (QString text : WidestTexts[panel]) {
+        for (QChar& c : text) {
+            if (c.isDigit()) {
+                c = widestDigit;
+            }
+        }
+        // Measured as the label measures its text.
+        width = std::max(
+            width, metrics.boundingRect(QRect(), int(label->alignment()), text).width() + extra);
+    }
+    return width;
+}
+
 QSize TStatusBar::sizeHint() const {
-    return {KScoreWidth + KClockWidth, std::max(KMinimumHeight, Panels[0]->sizeHint().height())};
+    return {PanelWidth(1) + PanelWidth(2),
+            std::max(KMinimumHeight, Panels[0]->sizeHint().height())};
 }
 
 QSize TStatusBar::minimumSizeHint() const {
@@ -56,12 +95,21 @@ void TStatusBar::resizeEvent(QResizeEvent* event) {
     LayoutPanels();
 }
 
+void TStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        LayoutPanels();
+    }
+}
+
 void TStatusBar::LayoutPanels() {
     const int h = height();
-    const int first = std::max(0, width() - KScoreWidth - KClockWidth);
+    const int score = PanelWidth(1);
+    const int clock = PanelWidth(2);
+    const int first = std::max(0, width() - score - clock);
     Panels[0]->setGeometry(0, 0, first, h);
-    Panels[1]->setGeometry(first, 0, KScoreWidth, h);
-    Panels[2]->setGeometry(first + KScoreWidth, 0, KClockWidth, h);
+    Panels[1]->setGeometry(first, 0, score, h);
+    Panels[2]->setGeometry(first + score, 0, clock, h);
 }
 
 } // namespace brimbal

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
-#include "About.h"
 #include "CommandLine.h"
-#include "DEnterName.h"
 #include "QtTranslations.h"
 #include "SignalCloser.h"
 
@@ -40,10 +38,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(BRIMBAL_APP_ID);
     QApplication::setWindowIcon(QIcon(":/balls/ball48_1.png"));
 
+    // The main window, which makes the About dialog and the name entry after itself.
     brimbal::TFrmMain FrmMain;
-    brimbal::TFrmAbout FrmAbout(&FrmMain);
-    brimbal::TDlgEnterName DlgEnterName(&FrmMain);
-    FrmMain.SetDialogs(&FrmAbout, &DlgEnterName);
 
     // Options and scores are saved as they change and when the main window closes; every way
     // the program ends goes through that close. A signal closes it and leaves every event loop,

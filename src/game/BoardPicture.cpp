@@ -19,7 +19,7 @@ bool LoadBoardPicture(TGame& game, const TBoardPicture& picture) {
         return false;
     }
     for (const std::string& line : picture) {
-        if (line.size() != KFieldColumns && line.size() != KFeldColumns) {
+        if (line.size() != KFieldColumns && line.size() != KColumnsWithPreview) {
             return false;
         }
         for (char cell : line) {
@@ -30,7 +30,7 @@ bool LoadBoardPicture(TGame& game, const TBoardPicture& picture) {
     }
     for (int row = 0; row < KRows; ++row) {
         const std::string& line = picture[static_cast<std::size_t>(row)];
-        for (int column = 0; column < KFeldColumns; ++column) {
+        for (int column = 0; column < KColumnsWithPreview; ++column) {
             const char cell = static_cast<std::size_t>(column) < line.size() ? line[column] : '.';
             game.SetTile(column, row, cell == '.' ? 0 : cell - '0');
         }
@@ -40,7 +40,7 @@ bool LoadBoardPicture(TGame& game, const TBoardPicture& picture) {
 
 TBoardPicture BoardPicture(const TGame& game, bool withPreview) {
     TBoardPicture picture;
-    const int columns = withPreview ? KFeldColumns : KFieldColumns;
+    const int columns = withPreview ? KColumnsWithPreview : KFieldColumns;
     for (int row = 0; row < KRows; ++row) {
         std::string line;
         for (int column = 0; column < columns; ++column) {

@@ -4,6 +4,7 @@
 
 #include "GameHost.h"
 #include "NStrings.h"
+#include "Options.h"
 #include "Random.h"
 
 #include <cstring>
@@ -27,17 +28,30 @@ std::int32_t AddPoints(std::int32_t total, std::int32_t points) {
 
 } // namespace
 
-TGame::TGame(IGameHost& host, IRandom& random) : Host(host), Rng(random) {}
+TGame::TGame(IGameHost& host, IRandom& random, const TOptions& options)
+    : Host(host), Rng(random), Options(options) {}
+
+std::int32_t TGame::Modus() const {
+    return Options.Modus;
+}
+
+bool TGame::Quick() const {
+    return Options.Quick;
+}
+
+bool TGame::Animation() const {
+    return Options.Animation;
+}
 
 std::int32_t TGame::Tile(int column, int row) const {
-    if (column < 0 || column >= KFeldColumns || row < 0 || row >= KRows) {
+    if (column < 0 || column >= KColumnsWithPreview || row < 0 || row >= KRows) {
         return 0;
     }
     return Feld[column][row];
 }
 
 void TGame::SetTile(int column, int row, std::int32_t value) {
-    if (column >= 0 && column < KFeldColumns && row >= 0 && row < KRows) {
+    if (column >= 0 && column < KColumnsWithPreview && row >= 0 && row < KRows) {
         Feld[column][row] = value;
     }
 }
@@ -59,7 +73,7 @@ void TGame::InitGame() {
         }
     }
     FMarkedCount = 0;
-    if (FModus > 1) {
+    if (Modus() > 1) {
         DealPreview();
     }
     Host.RecalcSpielfeld();
@@ -127,7 +141,7 @@ void TGame::SpielfeldMouseUp(std::int32_t column, std::int32_t row) {
     // A lone tile drops an earlier selection without a redraw of its own; redraw here so
     // that the dropped outline does not linger on the board.
     const bool hadOutline = FMarkedCount >= 2;
-    if (FQuick) {
+    if (Quick()) {
         FeldMarkTilesBeginningWith(column, row, false);
         if (hadOutline && FMarkedCount == 0) {
             Host.SetNeedsRedraw();
@@ -162,7 +176,7 @@ void TGame::RemoveTiles() {
             }
         }
     }
-    if (!FAnimation) {
+    if (!Animation()) {
         for (int column = 0; column < KFieldColumns; ++column) {
             if (DropColumn(column) == 0) {
                 // The columns to the left move one place right and cover the empty one.
@@ -209,7 +223,7 @@ std::int32_t TGame::DropColumn(std::int32_t column) {
 }
 
 void TGame::Auffuellen() {
-    if (FModus == 1) {
+    if (Modus() == 1) {
         std::memset(Feld[0], 0, sizeof Feld[0]);
         return;
     }
@@ -230,7 +244,7 @@ void TGame::UpdateScore(std::int32_t n) {
         FTotal = AddPoints(FTotal, points);
         Host.SetStatusText(0, "Du bekommst dafür " + IntToText(points) + " Punkte.");
     }
-    Host.SetStatusText(1, "Punkte: " + IntToText(FTotal));
+    Host.SetStatusText(1, KScoreText + IntToText(FTotal));
 }
 
 bool TGame::CheckForGameover() {

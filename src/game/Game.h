@@ -8,18 +8,24 @@ namespace brimbal {
 
 class IGameHost;
 class IRandom;
+struct TOptions;
 
-// Columns 0 to 10 are the playing field, column 11 holds the preview of the modes above 1.
+// Columns 0 to 10 are the playing field; the board keeps one more, column 11, for the preview of
+// the modes other than 1.
 constexpr int KFieldColumns = 11;
-constexpr int KFeldColumns = 12;
+constexpr int KPreviewColumn = KFieldColumns;
+constexpr int KColumnsWithPreview = KPreviewColumn + 1;
 constexpr int KRows = 11;
-constexpr int KPreviewColumn = 11;
 constexpr std::int32_t KColours = 5;
+
+// What panel 1 of the status bar says before the score.
+constexpr char KScoreText[] = "Punkte: ";
 
 // The state of one game and its rules. Everything the player sees of it goes through the host.
 class TGame {
 public:
-    TGame(IGameHost& host, IRandom& random);
+    // The rules read the mode, Quick and Animation from the options as they are at each step.
+    TGame(IGameHost& host, IRandom& random, const TOptions& options);
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
 
@@ -55,13 +61,9 @@ public:
     std::int32_t MaxGroup() const { return FMaxGroup; }
     bool GameRunning() const { return FGameRunning; }
     double GameStart() const { return FGameStart; }
-    std::int32_t Modus() const { return FModus; }
-    bool Quick() const { return FQuick; }
-    bool Animation() const { return FAnimation; }
-
-    void SetModus(std::int32_t modus) { FModus = modus; }
-    void SetQuick(bool quick) { FQuick = quick; }
-    void SetAnimation(bool animation) { FAnimation = animation; }
+    std::int32_t Modus() const;
+    bool Quick() const;
+    bool Animation() const;
     // The state before the first game: no game running, its start at midnight.
     void ResetClock() {
         FGameStart = 0.0;
@@ -74,18 +76,16 @@ private:
 
     IGameHost& Host;
     IRandom& Rng;
+    const TOptions& Options;
 
-    std::int32_t Feld[KFeldColumns][KRows] = {};
+    std::int32_t Feld[KColumnsWithPreview][KRows] = {};
     bool Marked[KFieldColumns][KRows] = {};
     std::int32_t FMarkedCount = 0;
     bool FSelectionActive = false;
-    std::int32_t FModus = 1;
     std::int32_t FTotal = 0;
     std::int32_t FMaxGroup = 0;
     bool FGameRunning = false;
     double FGameStart = 0.0;
-    bool FQuick = false;
-    bool FAnimation = false;
 };
 
 } // namespace brimbal

@@ -2,27 +2,12 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
 
-#include "GameoverFlow.h"
-#include "UHilist.h"
-
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace brimbal {
-
-namespace {
-
-// Room between a label and the control it names, and between neighbouring controls.
-constexpr int KLabelGap = 6;
-constexpr int KButtonGap = 7;
-constexpr int KControlGap = 8;
-constexpr int KMinNameWidth = 150;
-
-} // namespace
 
 TDlgEnterName::TDlgEnterName(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DlgEnterName"));
@@ -35,7 +20,9 @@ void TDlgEnterName::CreateControls() {
     FLText = new QLabel(this);
     FLText->setObjectName(QStringLiteral("LText"));
     FLText->setTextFormat(Qt::PlainText);
-    FLText->setWordWrap(false);
+    // The congratulation wraps within its box, which has room for several lines, so that a long
+    // name never cuts off the rank.
+    FLText->setWordWrap(true);
     FLText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     FLabel3 = new QLabel(QStringLiteral("Punkte:"), this);
@@ -79,63 +66,33 @@ void TDlgEnterName::CreateControls() {
 
     connect(FBOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(FBCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The form's design; the congratulation, the name field and the buttons move down when the
+    // congratulation needs more lines than its box holds.
+    FLayout = TDialogLayout(
+        {367, 287},
+        {
+            TPlace(FLText, 8, 8, 217, 137),
+            TPlace(FLabel3, 232, 8).RightOf(FLText),
+            TPlace(FEPunkte, 272, 8, 73).RightOf(FLabel3),
+            TPlace(FLabel2, 232, 32).RightOf(FLText).Below(FLabel3).SameWidth(FLabel3),
+            TPlace(FERang, 272, 32, 73).RightOf(FLabel2).Below(FEPunkte),
+            TPlace(FLabel1, 16, 152).Below(FLText),
+            TPlace(FEName, 152, 152, 185).RightOf(FLabel1).Below(FLText),
+            TPlace(FCHNeu, 8, 232, 153, 17).Below(FLabel1),
+            TPlace(FBOK, 184, 224, 73, 25).RightOf(FCHNeu).Below(FEName),
+            TPlace(FBCancel, 264, 224, 73, 25).RightOf(FBOK).Below(FEName).AlignRight(FEName),
+        });
 }
 
-// The form's positions and sizes, in pixels. A control whose caption would not fit with the
-// fonts at hand gets the size it asks for, and the arrangement stays: the congratulation at the
-// top left with points and rank to its right, the name field right of its label, the check box
-// at the bottom left and the buttons at the bottom right. What the left-hand controls need more
-// widens the window, and the right-hand controls move along with its right edge.
 void TDlgEnterName::PlaceControls() {
-    // The congratulation to the placeholder name at the lowest rank fits without clipping.
-    FLText->setText(CongratulationText(QStringLiteral("NAMENLOS"), KScoreRanks)
-                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    const int textWidth = FLText->sizeHint().width();
-    FLText->clear();
-
-    const int editHeight = FEName->sizeHint().height();
-    const int nameLabelWidth = FLabel1->sizeHint().width();
-    const int nameLeft = std::max(152, 16 + nameLabelWidth + KLabelGap);
-    const int checkWidth = std::max(153, FCHNeu->sizeHint().width());
-    const int okWidth = std::max(73, FBOK->sizeHint().width());
-    const int cancelWidth = std::max(73, FBCancel->sizeHint().width());
-
-    // How far the right-hand side moves out.
-    const int shift =
-        std::max({0, textWidth - 217, nameLeft + KMinNameWidth - 337,
-                  8 + checkWidth + KControlGap + okWidth + KButtonGap + cancelWidth - 337});
-
-    FLText->setGeometry(8, 8, 217 + shift, 137);
-
-    const int labelLeft = 232 + shift;
-    const int labelWidth = std::max(FLabel3->sizeHint().width(), FLabel2->sizeHint().width());
-    const int editLeft = std::max(272 + shift, labelLeft + labelWidth + KLabelGap);
-    const int rankTop = std::max(32, 8 + editHeight + 2);
-    FLabel3->setGeometry(labelLeft, 8, labelWidth, editHeight);
-    FEPunkte->setGeometry(editLeft, 8, 73, editHeight);
-    FLabel2->setGeometry(labelLeft, rankTop, labelWidth, editHeight);
-    FERang->setGeometry(editLeft, rankTop, 73, editHeight);
-
-    const int buttonsRight = 337 + shift;
-    const int nameTop = std::max(152, FLText->geometry().bottom() + 1 + KButtonGap);
-    FLabel1->setGeometry(16, nameTop, nameLabelWidth, editHeight);
-    FEName->setGeometry(nameLeft, nameTop, buttonsRight - nameLeft, editHeight);
-
-    const int buttonHeight =
-        std::max({25, FBOK->sizeHint().height(), FBCancel->sizeHint().height()});
-    const int buttonTop = std::max(224, nameTop + editHeight + KControlGap);
-    FBCancel->setGeometry(buttonsRight - cancelWidth, buttonTop, cancelWidth, buttonHeight);
-    FBOK->setGeometry(FBCancel->x() - KButtonGap - okWidth, buttonTop, okWidth, buttonHeight);
-    FCHNeu->setGeometry(8, buttonTop + 8, checkWidth, std::max(17, FCHNeu->sizeHint().height()));
-
-    const int right = std::max(FERang->geometry().right(), FBCancel->geometry().right()) + 1;
-    const int bottom = std::max(FBCancel->geometry().bottom(), FCHNeu->geometry().bottom()) + 1;
-    resize(std::max(367, right + 367 - 345), std::max(287, bottom + 287 - 249));
+    resize(FLayout.Apply());
 }
 
 // The name field takes the focus at every opening, its text selected so that typing replaces
 // the offered name.
 void TDlgEnterName::showEvent(QShowEvent* event) {
+    PlaceControls();
     QDialog::showEvent(event);
     FEName->setFocus();
     FEName->selectAll();

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "DialogLayout.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -30,13 +32,16 @@ public:
     QCheckBox* CHNeu() const { return FCHNeu; }
     QPushButton* BOK() const { return FBOK; }
     QPushButton* BCancel() const { return FBCancel; }
+    // The controls' designed places.
+    const TDialogLayout& Layout() const { return FLayout; }
+    // Places the controls for the texts they hold now; showing the dialog does it as well.
+    void PlaceControls();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
-    void PlaceControls();
 
     QLabel* FLText = nullptr;
     QLabel* FLabel3 = nullptr;
@@ -48,6 +53,7 @@ private:
     QCheckBox* FCHNeu = nullptr;
     QPushButton* FBOK = nullptr;
     QPushButton* FBCancel = nullptr;
+    TDialogLayout FLayout;
 };
 
 } // namespace brimbal

@@ -22,10 +22,6 @@ namespace {
 
 enum EColumn { KColPlatz, KColName, KColDatum, KColMax, KColPunkte, KColumns };
 
-// Room between a label and the control it names, and between neighbouring controls.
-constexpr int KLabelGap = 6;
-constexpr int KButtonGap = 7;
-
 // Texts left-aligned, numbers of groups and points right-aligned, in captions and cells alike.
 Qt::Alignment ColumnAlignment(int column) {
     const bool number = column == KColMax || column == KColPunkte;
@@ -65,9 +61,9 @@ void TDlgHighscore::CreateControls() {
     FCBModus = new QComboBox(this);
     FCBModus->setObjectName(QStringLiteral("CBModus"));
     FCBModus->setEditable(false);
-    FCBModus->addItems({QStringLiteral("Einfach"), QStringLiteral("Fortlaufend"),
-                        QStringLiteral("Tirlan"), QStringLiteral("MegaTirlan"),
-                        QStringLiteral("Bricks")});
+    for (const TMode& mode : KModes) {
+        FCBModus->addItem(QString::fromUtf8(mode.ListName)); // item index + 1 is the mode
+    }
     FCBModus->setCurrentIndex(0);
 
     FLVScore = new QTreeWidget(this);
@@ -109,67 +105,46 @@ void TDlgHighscore::CreateControls() {
     connect(FBDelete, &QPushButton::clicked, this, &TDlgHighscore::BDeleteClick);
 }
 
-// The form's positions and sizes, in pixels. A control whose caption would not fit in the given
-// size with the fonts at hand gets the size it asks for; its neighbours then move aside so that
-// the arrangement stays: the drop-down to the right of its label, the buttons right-aligned with
-// the table below it, and the window grows by what its contents grew.
+// The table is as wide as a row with the placeholder name, a date stamp, the largest possible
+// group and five-digit points needs, and tall enough for ten rows under its header; the rest is
+// the form's design, grown where the font needs more room.
 void TDlgHighscore::PlaceControls() {
-    const int comboHeight = FCBModus->sizeHint().height();
-    const int labelWidth = FLabel1->sizeHint().width();
-    FLabel1->setGeometry(8, 8, labelWidth, comboHeight);
-    const int comboLeft = std::max(48, 8 + labelWidth + KLabelGap);
-    FCBModus->setGeometry(comboLeft, 8, std::max(161, FCBModus->sizeHint().width()), comboHeight);
-
-    // Column widths: at least the given ones, and wide enough for the captions and for a row
-    // with the placeholder name, a date stamp, the largest possible group and five-digit points.
-    // The name column takes what the others leave; the table grows should that be too little.
     const QDateTime sampleDate(QDate(2026, 12, 28), QTime(20, 58, 58));
     new QTreeWidgetItem(FLVScore,
                         {NumberText(KScoreRanks), QStringLiteral("NAMENLOS"),
                          DateText(sampleDate, QLocale()), NumberText(121), NumberText(99999)});
     QHeaderView* header = FLVScore->header();
     const int givenWidths[KColumns] = {50, 0, 120, 50, 50};
-    int nameWidth = 0;
-    int otherWidths = 0;
+    int rowWidth = 2 * FLVScore->frameWidth();
     for (int column = 0; column < KColumns; ++column) {
         FLVScore->resizeColumnToContents(column);
         const int width = std::max(
             {givenWidths[column], header->sectionSize(column), header->sectionSizeHint(column)});
-        if (column == KColName) {
-            nameWidth = width;
-        } else {
+        if (column != KColName) {
             header->resizeSection(column, width);
-            otherWidths += width;
         }
+        rowWidth += width;
     }
+    // The name column takes what the others leave.
     header->setSectionResizeMode(KColName, QHeaderView::Stretch);
-    const int tableWidth = std::max(417, otherWidths + nameWidth + 2 * FLVScore->frameWidth());
+    ShowList(1); // drops the sample row
+    FLVScore->setMinimumSize(rowWidth, header->sizeHint().height() +
+                                           KScoreRanks * FLVScore->sizeHintForRow(0) +
+                                           2 * FLVScore->frameWidth());
 
-    // Ten rows under the header without a scroll bar. Filling the table drops the sample row.
-    ShowList(1);
-    const int tableTop = std::max(40, 8 + comboHeight + 8);
-    const int tableHeight =
-        std::max(201, header->sizeHint().height() + KScoreRanks * FLVScore->sizeHintForRow(0) +
-                          2 * FLVScore->frameWidth());
-    FLVScore->setGeometry(8, tableTop, tableWidth, tableHeight);
-    const int tableRight = 8 + tableWidth;
-
-    const int buttonHeight =
-        std::max({25, FBClose->sizeHint().height(), FBDelete->sizeHint().height()});
-    const int buttonTop = std::max(256, tableTop + tableHeight + 15);
-    const int closeWidth = std::max(97, FBClose->sizeHint().width());
-    const int deleteWidth = std::max(89, FBDelete->sizeHint().width());
-    FBClose->setGeometry(tableRight - closeWidth, buttonTop, closeWidth, buttonHeight);
-    FBDelete->setGeometry(FBClose->x() - KButtonGap - deleteWidth, buttonTop, deleteWidth,
-                          buttonHeight);
-
-    const int right = std::max(FCBModus->geometry().right() + 1, tableRight);
-    resize(443 + std::max(0, right - (8 + 417)),
-           315 + std::max(0, buttonTop + buttonHeight - (256 + 25)));
+    FLayout = TDialogLayout(
+        {443, 315}, {
+                        TPlace(FLabel1, 8, 8),
+                        TPlace(FCBModus, 48, 8, 161).RightOf(FLabel1),
+                        TPlace(FLVScore, 8, 40, 417, 201).Below(FCBModus),
+                        TPlace(FBClose, 328, 256, 97, 25).Below(FLVScore).AlignRight(FLVScore),
+                        TPlace(FBDelete, 232, 256, 89, 25).Below(FLVScore).LeftOf(FBClose),
+                    });
+    resize(FLayout.Apply());
 }
 
 bool TDlgHighscore::ValidMode(std::int32_t mode) {
-    return mode >= 1 && mode <= KScoreModes;
+    return FindMode(mode) != nullptr;
 }
 
 void TDlgHighscore::Init() {

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "DialogLayout.h"
+#include "Modes.h"
 #include "UHilist.h"
 
 #include <QDialog>
@@ -15,9 +17,6 @@ class QPushButton;
 class QTreeWidget;
 
 namespace brimbal {
-
-// The five game modes that keep a score list, numbered 1 to 5.
-constexpr std::int32_t KScoreModes = 5;
 
 // The window "Highscore-Tabelle": shows the score list of one mode at a time, and owns the five
 // lists. Its methods are the one way to rank, file, read and clear scores.
@@ -56,6 +55,8 @@ public:
     QTreeWidget* LVScore() const { return FLVScore; }
     QPushButton* BClose() const { return FBClose; }
     QPushButton* BDelete() const { return FBDelete; }
+    // The controls' designed places.
+    const TDialogLayout& Layout() const { return FLayout; }
 
 protected:
     bool event(QEvent* event) override;
@@ -66,7 +67,8 @@ private:
     void PlaceControls();
     static bool ValidMode(std::int32_t mode);
 
-    std::array<TScorelist, KScoreModes> Lists;
+    std::array<TScorelist, KModeCount> Lists;
+    TDialogLayout FLayout;
 
     QLabel* FLabel1 = nullptr;
     QComboBox* FCBModus = nullptr;

@@ -139,8 +139,21 @@ std::int32_t TNRegistry::ReadIntegerDef(const QString& name, std::int32_t def) c
 }
 
 bool TNRegistry::ReadBoolDef(const QString& name, bool def) const {
+    const QVariant value = Values.value(Key(name));
     std::int32_t result = 0;
-    return ToInt32(Values.value(Key(name)), result) ? result != 0 : def;
+    if (ToInt32(value, result)) {
+        return result != 0;
+    }
+    // A hand-edited file may say it in words.
+    const QString word =
+        value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
+    if (word.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (word.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    return def;
 }
 
 QString TNRegistry::ReadStringDef(const QString& name, const QString& def) const {

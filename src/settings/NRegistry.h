@@ -48,7 +48,8 @@ public:
     bool ValueExists(const QString& name) const;
     // A 32-bit integer; text that is no decimal number in that range counts as missing.
     std::int32_t ReadIntegerDef(const QString& name, std::int32_t def) const;
-    // Stored as the integer 1 or 0; any other integer counts as on.
+    // Stored as the integer 1 or 0; any other integer counts as on, and so does "true" in any
+    // case ("false" is off).
     bool ReadBoolDef(const QString& name, bool def) const;
     QString ReadStringDef(const QString& name, const QString& def) const;
 

@@ -3,9 +3,11 @@
 #include "Settings.h"
 
 #include "DHighscore.h"
+#include "Modes.h"
 #include "NRegistry.h"
 #include "NStrings.h"
 #include "Options.h"
+#include "UHilist.h"
 
 #include <QByteArrayView>
 
@@ -15,13 +17,8 @@ namespace brimbal {
 
 namespace {
 
-constexpr int KModes = 5;
-constexpr int KRanks = 10;
 const QString KHighscore = QStringLiteral("Highscore");
-
-// The options in the order in which they are read and written.
-const char* const KOptionNames[] = {"Modus", "Sound",  "AnzeigeBitmaps", "Shade",
-                                    "Quick", "Bubble", "Animation",      "AltColor"};
+constexpr char KModus[] = "Modus";
 
 // "M001S001": the start of the value names of one entry.
 QString EntryPrefix(int mode, int rank) {
@@ -33,8 +30,9 @@ QString EntryPrefix(int mode, int rank) {
 // (with "C", which it reads and does not use, so that it stays in the file).
 bool IsStoredValue(QByteArrayView section, QByteArrayView key) {
     if (section == "General") {
-        return std::any_of(std::begin(KOptionNames), std::end(KOptionNames),
-                           [key](const char* name) { return key == name; });
+        return key == KModus ||
+               std::any_of(std::begin(KSwitchOptions), std::end(KSwitchOptions),
+                           [key](const TSwitchOption& option) { return key == option.StoredName; });
     }
     if (section != "Highscore" || key.size() != 9 || key[0] != 'M' || key[4] != 'S' ||
         !QByteArrayView("NDPCM").contains(key[8])) {
@@ -44,15 +42,15 @@ bool IsStoredValue(QByteArrayView section, QByteArrayView key) {
     const int rank = key.sliced(5, 3).toInt();
     return std::all_of(key.begin() + 1, key.begin() + 8,
                        [](char c) { return c == 'S' || (c >= '0' && c <= '9'); }) &&
-           mode >= 1 && mode <= KModes && rank >= 1 && rank <= KRanks;
+           FindMode(mode) && rank >= 1 && rank <= KScoreRanks;
 }
 
 // The tables as the store holds them, rank by rank, with the defaults of missing values.
-std::array<std::vector<TStoredEntry>, KModes> ReadTables(TNRegistry& registry) {
-    std::array<std::vector<TStoredEntry>, KModes> tables;
+TSettingsStore::TTables ReadTables(TNRegistry& registry) {
+    TSettingsStore::TTables tables;
     registry.OpenSubKey(KHighscore);
-    for (int mode = 1; mode <= KModes; ++mode) {
-        for (int rank = 1; rank <= KRanks; ++rank) {
+    for (int mode = 1; mode <= KModeCount; ++mode) {
+        for (int rank = 1; rank <= KScoreRanks; ++rank) {
             const QString prefix = EntryPrefix(mode, rank);
             tables[mode - 1].push_back({registry.ReadStringDef(prefix + "N", "Namenlos"),
                                         registry.ReadStringDef(prefix + "D", "wann?"),
@@ -77,19 +75,16 @@ bool TStoredEntry::operator==(const TStoredEntry& other) const {
 
 bool TSettingsStore::Load(TOptions& options, TDlgHighscore& highscore) {
     TNRegistry registry(TNRegistry::EAccess::Read, IsStoredValue);
-    options.Modus = registry.ReadIntegerDef("Modus", 1);
-    options.Sound = registry.ReadBoolDef("Sound", false);
-    options.AnzeigeBitmaps = registry.ReadBoolDef("AnzeigeBitmaps", false);
-    options.Shade = registry.ReadBoolDef("Shade", false);
-    options.Quick = registry.ReadBoolDef("Quick", false);
-    options.Bubble = registry.ReadBoolDef("Bubble", false);
-    options.Animation = registry.ReadBoolDef("Animation", false);
-    options.AltColor = registry.ReadBoolDef("AltColor", false);
+    const TOptions defaults;
+    options.Modus = registry.ReadIntegerDef(KModus, defaults.Modus);
+    for (const TSwitchOption& option : KSwitchOptions) {
+        options.*option.Member = registry.ReadBoolDef(option.StoredName, defaults.*option.Member);
+    }
 
     // Each entry finds its place by its points; the stored rank only sets the order of adding.
     highscore.ClearAll();
     Known = ReadTables(registry);
-    for (int mode = 1; mode <= KModes; ++mode) {
+    for (int mode = 1; mode <= KModeCount; ++mode) {
         for (const TStoredEntry& entry : Known[mode - 1]) {
             Add(highscore, mode, entry);
         }
@@ -110,7 +105,7 @@ bool TSettingsStore::Save(const TOptions& options, TDlgHighscore& highscore) {
     // What the store holds beyond what this window knew of it was filed by other windows: file
     // it here as well, in the order the store lists it. An entry that is known counts once.
     const TTables stored = ReadTables(registry);
-    for (int mode = 1; mode <= KModes; ++mode) {
+    for (int mode = 1; mode <= KModeCount; ++mode) {
         std::vector<TStoredEntry> known = Known[mode - 1];
         for (const TStoredEntry& entry : stored[mode - 1]) {
             const auto match = std::find(known.begin(), known.end(), entry);
@@ -123,19 +118,15 @@ bool TSettingsStore::Save(const TOptions& options, TDlgHighscore& highscore) {
     }
     Known = stored;
 
-    registry.WriteInteger("Modus", options.Modus);
-    registry.WriteBool("Sound", options.Sound);
-    registry.WriteBool("AnzeigeBitmaps", options.AnzeigeBitmaps);
-    registry.WriteBool("Shade", options.Shade);
-    registry.WriteBool("Quick", options.Quick);
-    registry.WriteBool("Bubble", options.Bubble);
-    registry.WriteBool("Animation", options.Animation);
-    registry.WriteBool("AltColor", options.AltColor);
+    registry.WriteInteger(KModus, options.Modus);
+    for (const TSwitchOption& option : KSwitchOptions) {
+        registry.WriteBool(option.StoredName, options.*option.Member);
+    }
 
     registry.OpenSubKey(KHighscore);
     TTables written;
-    for (int mode = 1; mode <= KModes; ++mode) {
-        for (int rank = 1; rank <= KRanks; ++rank) {
+    for (int mode = 1; mode <= KModeCount; ++mode) {
+        for (int rank = 1; rank <= KScoreRanks; ++rank) {
             TStoredEntry entry;
             highscore.GetScore(mode, rank, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
             const QString prefix = EntryPrefix(mode, rank);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "Modes.h"
+
 #include <QString>
 
 #include <array>
@@ -28,6 +30,9 @@ struct TStoredEntry {
 // then writes the options and the tables. The window that saves last sets the options.
 class TSettingsStore {
 public:
+    // The entries of the five tables as the store holds them, rank by rank.
+    using TTables = std::array<std::vector<TStoredEntry>, KModeCount>;
+
     // Reads the options and the tables. Missing values and values of the wrong type take their
     // defaults. False when the store could not be read at all; Where and Problem tell why.
     bool Load(TOptions& options, TDlgHighscore& highscore);
@@ -39,8 +44,6 @@ public:
     const QString& Problem() const { return FProblem; }
 
 private:
-    using TTables = std::array<std::vector<TStoredEntry>, 5>;
-
     // The tables as the store held them when this window last read or wrote them.
     TTables Known;
     QString FWhere;

@@ -88,7 +88,7 @@ void TBoardRenderer::SetSize(int width, int height) {
 }
 
 void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry,
-                                   const TViewOptions& options) {
+                                   const TOptions& options) {
     if (FBackBuffer.isNull()) {
         return;
     }

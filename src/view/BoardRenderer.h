@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BallImages.h"
+#include "Options.h"
 
 #include <QFont>
 #include <QImage>
@@ -16,13 +17,6 @@ namespace brimbal {
 class TBoardGeometry;
 class TGame;
 
-// The display options that the drawing reads.
-struct TViewOptions {
-    bool AnzeigeBitmaps = false; // ball images instead of painted circles
-    bool AltColor = false;       // the alternative palette
-    bool Bubble = false;         // the bubble with the size of the marked group
-};
-
 // Draws the board into the off-screen back buffer, which every paint of the board copies.
 class TBoardRenderer {
 public:
@@ -34,8 +28,7 @@ public:
     const TBallImages& BallImages() const { return Balls; }
 
     // The full redraw: background, tiles with the outline of marked ones, bubble, preview.
-    void SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry,
-                       const TViewOptions& options);
+    void SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry, const TOptions& options);
     // Draws the outline of the marked group and erases the outline lines of all other tiles.
     void SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry);
 

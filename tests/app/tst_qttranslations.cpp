@@ -22,7 +22,7 @@ private slots:
 void TestQtTranslations::shortcutInGerman() {
     TSettingsDir settings;
     TFrmMain frm;
-    const QAction* neu = frm.Action("DateiNeu");
+    const QAction* neu = frm.DateiNeu;
     QVERIFY(neu);
     QCOMPARE(neu->text(), QStringLiteral("&Neu"));
     QCOMPARE(neu->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Ctrl+N"));

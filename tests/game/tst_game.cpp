@@ -3,6 +3,7 @@
 #include "BoardPicture.h"
 #include "FakeGameHost.h"
 #include "Game.h"
+#include "Options.h"
 
 #include <QtTest>
 
@@ -34,10 +35,11 @@ QStringList FromPicture(const TBoardPicture& picture) {
 struct TFixture {
     TFakeGameHost Host;
     TScriptedRandom Rng;
-    TGame Game{Host, Rng};
+    TOptions Options;
+    TGame Game{Host, Rng, Options};
 
     bool Load(const QStringList& rows, int modus = 1) {
-        Game.SetModus(modus);
+        Options.Modus = modus;
         return LoadBoardPicture(Game, ToPicture(rows));
     }
     void Click(QPoint cell) { Game.SpielfeldMouseUp(cell.x(), cell.y()); }
@@ -106,7 +108,7 @@ void TestGame::initGame() {
     QFETCH(int, modus);
     QFETCH(bool, preview);
     TFixture f;
-    f.Game.SetModus(modus);
+    f.Options.Modus = modus;
     f.Host.Now = 0.5;
     f.Game.UpdateScore(12); // some score of an earlier game
     f.Host.Calls.clear();
@@ -143,7 +145,7 @@ void TestGame::initGame() {
 
 void TestGame::initGameDrawOrder() {
     TFixture f;
-    f.Game.SetModus(2);
+    f.Options.Modus = 2;
     f.Game.SetTile(KPreviewColumn, 0, 4); // left over from an earlier, longer preview
     for (int i = 0; i < 121; ++i) {
         f.Rng.Script.push_back(i % 5);
@@ -190,8 +192,9 @@ void TestGame::initGameKeepsSelectionFlag() {
 void TestGame::dealPreviewCounts() {
     TFakeGameHost host;
     TRandom rng(2026);
-    TGame game(host, rng);
-    game.SetModus(2);
+    TOptions options;
+    options.Modus = 2;
+    TGame game(host, rng, options);
     int counts[12] = {};
     for (int deal = 0; deal < 11000; ++deal) {
         for (int row = 0; row < KRows; ++row) {
@@ -297,7 +300,7 @@ void TestGame::clickStateMachine() {
     for (const QPoint& cell : before) {
         f.Click(cell);
     }
-    f.Game.SetQuick(quick);
+    f.Options.Quick = quick;
     f.Host.Calls.clear();
     f.Click(click);
 
@@ -425,6 +428,13 @@ void TestGame::removal_data() {
         << 2 << board(empty8p, {"...........5", "..........14", "224523452313"}) << QPoint(10, 10)
         << QList<int>{9, 0, 1} << board(empty8p, {"5...........", "4..........2", "322452345231"})
         << 2;
+    // A stored mode of 0 or below refills from the preview column like modes 2 to 5.
+    for (int modus : {0, -3}) {
+        QTest::addRow("mode %d: column 10 emptied", modus)
+            << modus << board(empty8p, {"...........5", "..........14", "224523452313"})
+            << QPoint(10, 10) << QList<int>{9, 0, 1}
+            << board(empty8p, {"5...........", "4..........2", "322452345231"}) << 2;
+    }
     QTest::newRow("mode 2: column 0 emptied")
         << 2 << board(empty8p, {"...........5", "1..........4", "122452345233"}) << QPoint(0, 10)
         << QList<int>{10, 3} << board(empty8p, {"5...........", "4...........", "322452345234"})
@@ -457,7 +467,7 @@ void TestGame::removal() {
     f.Click(click);
     QVERIFY(f.Game.MarkedCount() >= 2);
     f.Click(click);
-    QCOMPARE(f.Board(after.first().size() == KFeldColumns), after);
+    QCOMPARE(f.Board(after.first().size() == KColumnsWithPreview), after);
     QVERIFY(f.Rng.Script.empty());
     QCOMPARE(f.Game.Total(), points);
     QCOMPARE(f.Game.MarkedCount(), 0);
@@ -473,7 +483,7 @@ void TestGame::animationLeavesHoles() {
     before[9] = ".....1.....";
     before[10] = "3443333....";
     QVERIFY(f.Load(before));
-    f.Game.SetAnimation(true);
+    f.Options.Animation = true;
     f.Click({5, 8});
     f.Click({5, 9});
     QStringList after = before;

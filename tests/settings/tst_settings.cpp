@@ -219,7 +219,11 @@ void TestSettings::hostile_data() {
                scores
         << soundOn << both;
     QTest::newRow("words for switches")
-        << "[General]\nSound=1\nQuick=true\nBubble=1\nAltColor=1\nShade=on\n" + scores << soundOn
+        << "[General]\nSound=1\nQuick= TRUE "
+           "\nBubble=true\nAltColor=1\nShade=on\nAnimation=False\n" +
+               scores
+        << QString("Modus=1 Sound=1 AnzeigeBitmaps=0 Shade=0 Quick=1 Bubble=1 Animation=0 "
+                   "AltColor=1")
         << both;
     QTest::newRow("any non-zero number is on")
         << QByteArray("[General]\nModus=-7\nSound=-1\nBubble=2147483647\nAltColor=7\n") + scores

@@ -32,13 +32,13 @@ QStringList EmptyRows(int columns) {
 struct TScene {
     TFakeGameHost Host;
     TScriptedRandom Rng;
-    TGame Game{Host, Rng};
+    TOptions Options;
+    TGame Game{Host, Rng, Options};
     TBoardGeometry Geometry;
     TBoardRenderer Renderer;
-    TViewOptions Options;
 
     TScene(const QStringList& rows, int modus = 1, QSize box = {637, 485}, bool bitmaps = false) {
-        Game.SetModus(modus);
+        Options.Modus = modus;
         LoadBoardPicture(Game, Picture(rows));
         Options.AnzeigeBitmaps = bitmaps;
         Resize(box);
@@ -175,7 +175,7 @@ void TestRender::ellipsesAsPainterDrawsThem() {
     QStringList rows;
     for (int row = 0; row < KRows; ++row) {
         QString line;
-        for (int column = 0; column < KFeldColumns; ++column) {
+        for (int column = 0; column < KColumnsWithPreview; ++column) {
             line += QChar('1' + (row * 7 + column * 3) % 5);
         }
         rows << line;

@@ -18,12 +18,18 @@ using namespace brimbal;
 
 namespace {
 
+struct TShotOptions {
+    bool AnzeigeBitmaps;
+    bool AltColor;
+    bool Bubble;
+};
+
 struct TShot {
     const char* Name;
     int Width;
     int Height;
     int Modus;
-    TViewOptions Options;
+    TShotOptions Options;
     bool Mark;
 };
 
@@ -54,8 +60,12 @@ int main(int argc, char** argv) {
     for (const TShot& shot : shots) {
         TNullGameHost host;
         TRandom rng(7);
-        TGame game(host, rng);
-        game.SetModus(shot.Modus);
+        TOptions options;
+        options.Modus = shot.Modus;
+        options.AnzeigeBitmaps = shot.Options.AnzeigeBitmaps;
+        options.AltColor = shot.Options.AltColor;
+        options.Bubble = shot.Options.Bubble;
+        TGame game(host, rng, options);
         game.InitGame();
         TBoardGeometry geometry;
         geometry.RecalcSpielfeld(shot.Width, shot.Height, shot.Options.AnzeigeBitmaps);
@@ -78,7 +88,7 @@ int main(int argc, char** argv) {
             game.DeselectAll();
             game.SpielfeldMouseUp(bestColumn, bestRow);
         }
-        renderer.SpielfeldDraw(game, geometry, shot.Options);
+        renderer.SpielfeldDraw(game, geometry, options);
         const QString file = out.filePath(QString::fromLatin1(shot.Name) + ".png");
         if (!renderer.BackBuffer().save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include <cstdint>
+#include <iterator>
+
+namespace brimbal {
+
+// A game mode as the player meets it: its menu item, its name in the window's title and the name
+// of its high score list. Mode 1 refills the field with empty columns, the others with the
+// preview column; each mode keeps a high score list of its own.
+struct TMode {
+    std::int32_t Number;
+    const char* ActionName; // the menu item's object name
+    const char* Caption;    // the menu item's caption, "&" before its accelerator
+    const char* Hint;       // the menu item's hint; empty for none
+    char Key;               // its shortcut: a digit of the main keyboard
+    bool Enabled;           // whether the menu offers it
+    bool SeparatorBefore;   // a separator above it in the menu
+    const char* Title;      // its name in the window's title
+    const char* ListName;   // its name in the high score dialog
+};
+
+inline constexpr TMode KModes[] = {
+    {1, "OptionenModusNormal", "&Normal", "Leere Spalten werden entfernt.", '1', true, false,
+     "Normal", "Einfach"},
+    {2, "OptionenModusFortlaufend", "&Fortlaufend", "Wie Standart, plus: Neue Spalten kommen dazu.",
+     '2', true, false, "Fortlaufend", "Fortlaufend"},
+    {3, "OptionenModusTirlan", "&Tirlan", "???", '3', false, false, "Tirlan", "Tirlan"},
+    {4, "OptionenModusMegaTirlan", "&MegaTirlan", "???", '4', false, false, "MegaTirlan",
+     "MegaTirlan"},
+    {5, "OptionenModusBricks", "Bricks", "", '5', false, true, "Bricks", "Bricks"},
+};
+inline constexpr std::int32_t KModeCount = std::int32_t(std::size(KModes));
+
+// The mode with this number; nothing for a number outside 1 to 5, which a stored mode may be.
+inline const TMode* FindMode(std::int32_t number) {
+    return number >= 1 && number <= KModeCount ? &KModes[number - 1] : nullptr;
+}
+
+// The mode's name in the window's title.
+inline const char* ModeTitle(std::int32_t number) {
+    const TMode* mode = FindMode(number);
+    return mode ? mode->Title : "UNBEKANNTER MODUS";
+}
+
+} // namespace brimbal
