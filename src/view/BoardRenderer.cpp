@@ -31,22 +31,6 @@ int DeviceEdge(int logical, qreal ratio) {
     return static_cast<int>(std::ceil(logical * ratio - 0.5));
 }
 
-// Fills a rectangle of device pixels, as far as it lies in the image.
-void FillPixels(QImage& image, const QRect& rect, QRgb colour) {
-    const QRect area = rect & image.rect();
-    if (area.isEmpty()) {
-        return;
-    }
-    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb* pixels = reinterpret_cast<QRgb*>(image.bits());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        QRgb* line = pixels + y * stride;
-        for (int x = area.left(); x <= area.right(); ++x) {
-            line[x] = colour;
-        }
-    }
-}
-
 // The device pixels of the paint box's pixels (x, y) to (x + w, y + h), right and bottom
 // exclusive.
 QRect DeviceRect(int x, int y, int w, int h, qreal ratio) {
@@ -55,11 +39,42 @@ QRect DeviceRect(int x, int y, int w, int h, qreal ratio) {
     return {left, top, DeviceEdge(x + w, ratio) - left, DeviceEdge(y + h, ratio) - top};
 }
 
+// Writes pixels of the paint box straight into an image of device pixels, each as its block,
+// as far as they lie in the image. The outline lines are many and short, and a painter's pen
+// change for each of them costs more than their pixels.
+class TPixelWriter {
+public:
+    TPixelWriter(QImage& image, qreal ratio)
+        : Pixels(reinterpret_cast<QRgb*>(image.bits())),
+          Stride(image.bytesPerLine() / qsizetype(sizeof(QRgb))), Width(image.width()),
+          Height(image.height()), Ratio(ratio) {}
+
+    // The paint box's pixels (x, y) to (x + w, y + h), right and bottom exclusive.
+    void Fill(int x, int y, int w, int h, QRgb colour) const {
+        const int left = std::max(DeviceEdge(x, Ratio), 0);
+        const int right = std::min(DeviceEdge(x + w, Ratio), Width);
+        const int top = std::max(DeviceEdge(y, Ratio), 0);
+        const int bottom = std::min(DeviceEdge(y + h, Ratio), Height);
+        for (int row = top; row < bottom; ++row) {
+            QRgb* line = Pixels + row * Stride;
+            for (int column = left; column < right; ++column) {
+                line[column] = colour;
+            }
+        }
+    }
+
+private:
+    QRgb* Pixels;
+    qsizetype Stride;
+    int Width;
+    int Height;
+    qreal Ratio;
+};
+
 // An axis-aligned 1-pixel line from (x1, y1) towards (x2, y2) without its end point, in pixels
 // of the paint box. A dotted line paints every third pixel from its start and leaves the pixels
-// between untouched. The lines are written straight into the image: they are many and short,
-// and a painter's pen change for each of them costs more than the pixels.
-void DrawLineOpenEnd(QImage& image, qreal ratio, int x1, int y1, int x2, int y2, QRgb colour,
+// between untouched.
+void DrawLineOpenEnd(const TPixelWriter& writer, int x1, int y1, int x2, int y2, QRgb colour,
                      bool dotted) {
     const int dx = Sign(x2 - x1);
     const int dy = Sign(y2 - y1);
@@ -72,14 +87,12 @@ void DrawLineOpenEnd(QImage& image, qreal ratio, int x1, int y1, int x2, int y2,
         const int yLast = y1 + (length - 1) * dy;
         const int left = std::min(x1, xLast);
         const int top = std::min(y1, yLast);
-        FillPixels(image,
-                   DeviceRect(left, top, std::max(x1, xLast) - left + 1,
-                              std::max(y1, yLast) - top + 1, ratio),
-                   colour);
+        writer.Fill(left, top, std::max(x1, xLast) - left + 1, std::max(y1, yLast) - top + 1,
+                    colour);
         return;
     }
     for (int i = 0; i < length; i += 3) {
-        FillPixels(image, DeviceRect(x1 + i * dx, y1 + i * dy, 1, 1, ratio), colour);
+        writer.Fill(x1 + i * dx, y1 + i * dy, 1, 1, colour);
     }
 }
 
@@ -93,23 +106,23 @@ void DrawEllipseBox(QPainter& painter, int left, int top, int right, int bottom)
 }
 
 // The edges of a cell that do not face another marked cell.
-void DrawEdges(QImage& image, qreal ratio, const TGame& game, const TBoardGeometry& geometry,
+void DrawEdges(const TPixelWriter& writer, const TGame& game, const TBoardGeometry& geometry,
                int column, int row, QRgb colour, bool dotted) {
     const int left = geometry.TileX(column) - geometry.GapX();
     const int right = left + geometry.CellWidth() + 1;
     const int top = geometry.TileY(row) - geometry.GapY();
     const int bottom = top + geometry.CellHeight() + 1;
     if (column == 0 || !game.IsMarked(column - 1, row)) {
-        DrawLineOpenEnd(image, ratio, left, top, left, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, left, top, left, bottom, colour, dotted);
     }
     if (column == KFieldColumns - 1 || !game.IsMarked(column + 1, row)) {
-        DrawLineOpenEnd(image, ratio, right, top, right, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, right, top, right, bottom, colour, dotted);
     }
     if (row == 0 || !game.IsMarked(column, row - 1)) {
-        DrawLineOpenEnd(image, ratio, left, top, right, top, colour, dotted);
+        DrawLineOpenEnd(writer, left, top, right, top, colour, dotted);
     }
     if (row == KRows - 1 || !game.IsMarked(column, row + 1)) {
-        DrawLineOpenEnd(image, ratio, left, bottom, right, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, left, bottom, right, bottom, colour, dotted);
     }
 }
 
@@ -181,7 +194,8 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                     bubbleColumn = column;
                     bubbleRow = row;
                 }
-                DrawEdges(device, FRatio, game, geometry, column, row, KOutlineColour, true);
+                DrawEdges(TPixelWriter(device, FRatio), game, geometry, column, row, KOutlineColour,
+                          true);
             }
         }
     }
@@ -245,14 +259,14 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
         return;
     }
     const QRgb erase = BackgroundColor();
+    const TPixelWriter writer(FBackBuffer, FRatio);
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
             if (game.Tile(column, row) <= 0) {
                 continue;
             }
             const bool marked = game.IsMarked(column, row);
-            DrawEdges(FBackBuffer, FRatio, game, geometry, column, row,
-                      marked ? KOutlineColour : erase, marked);
+            DrawEdges(writer, game, geometry, column, row, marked ? KOutlineColour : erase, marked);
         }
     }
 }
