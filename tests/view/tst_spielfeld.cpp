@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
-#include "BoardGeometry.h"
-#include "BoardRenderer.h"
-#include "FakeGameHost.h"
-#include "Game.h"
 #include "Spielfeld.h"
 #include "SpielfeldHandler.h"
 
-#include <QLabel>
 #include <QPainter>
-#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace brimbal;
@@ -29,34 +23,6 @@ public:
     }
 };
 
-// Paints a drawn board as the main window does: its back buffer, in device pixels, at (0, 0).
-class TBoardHandler : public ISpielfeldHandler {
-public:
-    TFakeGameHost Host;
-    TScriptedRandom Rng;
-    TGame Game{Host, Rng};
-    TBoardGeometry Geometry;
-    TBoardRenderer Renderer;
-
-    void Draw(QSize box, qreal ratio) {
-        for (int row = 0; row < KRows; ++row) {
-            for (int column = 0; column < KFieldColumns; ++column) {
-                Game.SetTile(column, row, 1 + (row * 7 + column * 3) % 5);
-            }
-        }
-        Game.SetTile(1, 0, Game.Tile(0, 0));
-        Game.SpielfeldMouseUp(0, 0);
-        Geometry.RecalcSpielfeld(box.width(), box.height(), false);
-        Renderer.SetSize(box.width(), box.height(), ratio);
-        Renderer.SpielfeldDraw(Game, Geometry, TViewOptions());
-    }
-    void SpielfeldPaint(QPainter& painter) override {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, Renderer.BackBuffer());
-    }
-    void SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) override {}
-};
-
 } // namespace
 
 class TestSpielfeld : public QObject {
@@ -66,7 +32,6 @@ private slots:
     void mouseRelease_data();
     void mouseRelease();
     void repaintIsSynchronous();
-    void backBufferOneToOne();
 };
 
 void TestSpielfeld::mouseRelease_data() {
@@ -99,43 +64,6 @@ void TestSpielfeld::repaintIsSynchronous() {
     spielfeld.repaint();
     QCOMPARE(handler.Calls, QStringList({"paint"}));
     QCOMPARE(spielfeld.grab().toImage().pixel(5, 5), qRgb(255, 0, 0));
-}
-
-// The back buffer reaches the screen one device pixel to one, also when the paint box starts
-// inside a device pixel (run with QT_SCALE_FACTOR 1.25, 1.5, 2 and 3 as well).
-void TestSpielfeld::backBufferOneToOne() {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(3, 3, 3, 3);
-    layout->setSpacing(0);
-    auto* menu = new QLabel("Datei");
-    menu->setFixedHeight(23);
-    layout->addWidget(menu);
-    TBoardHandler handler;
-    auto* spielfeld = new TSpielfeld(handler);
-    layout->addWidget(spielfeld);
-    window.resize(300, 250);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal ratio = spielfeld->devicePixelRatio();
-    handler.Draw(spielfeld->size(), ratio);
-    spielfeld->repaint();
-    const QImage shot = window.grab().toImage();
-    const QImage& buffer = handler.Renderer.BackBuffer();
-    QCOMPARE(shot.devicePixelRatio(), ratio);
-
-    // The device pixels that lie wholly in the paint box match, for one placement of it.
-    const QPointF corner = QPointF(spielfeld->mapTo(&window, QPoint(0, 0))) * ratio;
-    const QSize inside(int(spielfeld->width() * ratio) - 1, int(spielfeld->height() * ratio) - 1);
-    const QRect area(QPoint(0, 0), inside);
-    int placements = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            const QPoint origin(int(corner.x()) + dx, int(corner.y()) + dy);
-            placements += shot.copy(area.translated(origin)) == buffer.copy(area);
-        }
-    }
-    QCOMPARE(placements, 1);
 }
 
 QTEST_MAIN(TestSpielfeld)
