@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brimbal {
