@@ -37,6 +37,8 @@ struct TBoard {
     }
 };
 
+// The full redraw of a paint box of w x h pixels on a screen with `ratio`/100 device pixels per
+// pixel.
 void BM_SpielfeldDraw(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
@@ -47,20 +49,26 @@ void BM_SpielfeldDraw(benchmark::State& state) {
     TBoardGeometry geometry;
     geometry.RecalcSpielfeld(width, height, options.AnzeigeBitmaps);
     TBoardRenderer renderer;
-    renderer.SetSize(width, height);
+    renderer.SetSize(width, height, static_cast<qreal>(state.range(3)) / 100.0);
     for (auto _ : state) {
         renderer.SpielfeldDraw(board.Game, geometry, options);
         benchmark::DoNotOptimize(renderer.BackBuffer().constBits());
     }
 }
 BENCHMARK(BM_SpielfeldDraw)
-    ->ArgNames({"w", "h", "balls"})
-    ->Args({637, 485, 0})
-    ->Args({637, 485, 1})
-    ->Args({1920, 1080, 0})
-    ->Args({1920, 1080, 1})
-    ->Args({3840, 2160, 0})
-    ->Args({3840, 2160, 1})
+    ->ArgNames({"w", "h", "balls", "ratio"})
+    ->Args({637, 485, 0, 100})
+    ->Args({637, 485, 1, 100})
+    ->Args({1920, 1080, 0, 100})
+    ->Args({1920, 1080, 1, 100})
+    ->Args({3840, 2160, 0, 100})
+    ->Args({3840, 2160, 1, 100})
+    ->Args({637, 485, 0, 200})
+    ->Args({637, 485, 1, 200})
+    ->Args({637, 485, 0, 150})
+    ->Args({637, 485, 1, 150})
+    ->Args({637, 485, 1, 125})
+    ->Args({637, 485, 1, 300})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_SpielfeldDrawMarkierung(benchmark::State& state) {
@@ -68,14 +76,18 @@ void BM_SpielfeldDrawMarkierung(benchmark::State& state) {
     TBoardGeometry geometry;
     geometry.RecalcSpielfeld(637, 485, false);
     TBoardRenderer renderer;
-    renderer.SetSize(637, 485);
+    renderer.SetSize(637, 485, static_cast<qreal>(state.range(0)) / 100.0);
     renderer.SpielfeldDraw(board.Game, geometry, TOptions());
     for (auto _ : state) {
         renderer.SpielfeldDrawMarkierung(board.Game, geometry);
         benchmark::DoNotOptimize(renderer.BackBuffer().constBits());
     }
 }
-BENCHMARK(BM_SpielfeldDrawMarkierung)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SpielfeldDrawMarkierung)
+    ->ArgName("ratio")
+    ->Arg(100)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -373,7 +373,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TFrmMain::FormResize() {
     RecalcSpielfeld();
-    Renderer.SetSize(FSpielfeld->width(), FSpielfeld->height());
+    Renderer.SetSize(FSpielfeld->width(), FSpielfeld->height(), FSpielfeld->devicePixelRatio());
     FNeedsRedraw = true;
 }
 
@@ -501,6 +501,9 @@ double TFrmMain::TimeOfDay() {
 // The paint box
 
 void TFrmMain::SpielfeldPaint(QPainter& painter) {
+    if (Renderer.DevicePixelRatio() != FSpielfeld->devicePixelRatio()) {
+        FormResize(); // moved to a screen with another device pixel ratio
+    }
     if (FNeedsRedraw) {
         Renderer.SpielfeldDraw(FGame, FGeometry, FOptions);
         FNeedsRedraw = false;

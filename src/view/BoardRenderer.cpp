@@ -9,6 +9,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace brimbal {
@@ -19,24 +21,78 @@ int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
-// An axis-aligned 1-pixel line from (x1, y1) towards (x2, y2) without its end point. A dotted
-// line paints every third pixel from its start and leaves the pixels between untouched. The
-// lines are written straight into the image: they are many and short, and a painter's pen
-// change for each of them costs more than the pixels.
-void DrawLineOpenEnd(QImage& image, int x1, int y1, int x2, int y2, QRgb colour, bool dotted) {
+// The first device pixel of the paint box's pixel `logical`: the first whose centre lies at or
+// beyond that pixel's leading edge. So each pixel of the paint box becomes the block of device
+// pixels whose centres it covers, for fractional ratios too.
+int DeviceEdge(int logical, qreal ratio) {
+    if (ratio == 1.0) {
+        return logical;
+    }
+    return static_cast<int>(std::ceil(logical * ratio - 0.5));
+}
+
+// The device pixels of the paint box's pixels (x, y) to (x + w, y + h), right and bottom
+// exclusive.
+QRect DeviceRect(int x, int y, int w, int h, qreal ratio) {
+    const int left = DeviceEdge(x, ratio);
+    const int top = DeviceEdge(y, ratio);
+    return {left, top, DeviceEdge(x + w, ratio) - left, DeviceEdge(y + h, ratio) - top};
+}
+
+// Writes pixels of the paint box straight into an image of device pixels, each as its block,
+// as far as they lie in the image. The outline lines are many and short, and a painter's pen
+// change for each of them costs more than their pixels.
+class TPixelWriter {
+public:
+    TPixelWriter(QImage& image, qreal ratio)
+        : Pixels(reinterpret_cast<QRgb*>(image.bits())),
+          Stride(image.bytesPerLine() / qsizetype(sizeof(QRgb))), Width(image.width()),
+          Height(image.height()), Ratio(ratio) {}
+
+    // The paint box's pixels (x, y) to (x + w, y + h), right and bottom exclusive.
+    void Fill(int x, int y, int w, int h, QRgb colour) const {
+        const int left = std::max(DeviceEdge(x, Ratio), 0);
+        const int right = std::min(DeviceEdge(x + w, Ratio), Width);
+        const int top = std::max(DeviceEdge(y, Ratio), 0);
+        const int bottom = std::min(DeviceEdge(y + h, Ratio), Height);
+        for (int row = top; row < bottom; ++row) {
+            QRgb* line = Pixels + row * Stride;
+            for (int column = left; column < right; ++column) {
+                line[column] = colour;
+            }
+        }
+    }
+
+private:
+    QRgb* Pixels;
+    qsizetype Stride;
+    int Width;
+    int Height;
+    qreal Ratio;
+};
+
+// An axis-aligned 1-pixel line from (x1, y1) towards (x2, y2) without its end point, in pixels
+// of the paint box. A dotted line paints every third pixel from its start and leaves the pixels
+// between untouched.
+void DrawLineOpenEnd(const TPixelWriter& writer, int x1, int y1, int x2, int y2, QRgb colour,
+                     bool dotted) {
     const int dx = Sign(x2 - x1);
     const int dy = Sign(y2 - y1);
     const int length = std::abs(x2 - x1) + std::abs(y2 - y1);
-    const int width = image.width();
-    const int height = image.height();
-    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb* pixels = reinterpret_cast<QRgb*>(image.bits());
-    for (int i = 0; i < length; i += dotted ? 3 : 1) {
-        const int x = x1 + i * dx;
-        const int y = y1 + i * dy;
-        if (x >= 0 && y >= 0 && x < width && y < height) {
-            pixels[y * stride + x] = colour;
-        }
+    if (length == 0) {
+        return;
+    }
+    if (!dotted) {
+        const int xLast = x1 + (length - 1) * dx;
+        const int yLast = y1 + (length - 1) * dy;
+        const int left = std::min(x1, xLast);
+        const int top = std::min(y1, yLast);
+        writer.Fill(left, top, std::max(x1, xLast) - left + 1, std::max(y1, yLast) - top + 1,
+                    colour);
+        return;
+    }
+    for (int i = 0; i < length; i += 3) {
+        writer.Fill(x1 + i * dx, y1 + i * dy, 1, 1, colour);
     }
 }
 
@@ -50,23 +106,23 @@ void DrawEllipseBox(QPainter& painter, int left, int top, int right, int bottom)
 }
 
 // The edges of a cell that do not face another marked cell.
-void DrawEdges(QImage& image, const TGame& game, const TBoardGeometry& geometry, int column,
-               int row, QRgb colour, bool dotted) {
+void DrawEdges(const TPixelWriter& writer, const TGame& game, const TBoardGeometry& geometry,
+               int column, int row, QRgb colour, bool dotted) {
     const int left = geometry.TileX(column) - geometry.GapX();
     const int right = left + geometry.CellWidth() + 1;
     const int top = geometry.TileY(row) - geometry.GapY();
     const int bottom = top + geometry.CellHeight() + 1;
     if (column == 0 || !game.IsMarked(column - 1, row)) {
-        DrawLineOpenEnd(image, left, top, left, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, left, top, left, bottom, colour, dotted);
     }
     if (column == KFieldColumns - 1 || !game.IsMarked(column + 1, row)) {
-        DrawLineOpenEnd(image, right, top, right, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, right, top, right, bottom, colour, dotted);
     }
     if (row == 0 || !game.IsMarked(column, row - 1)) {
-        DrawLineOpenEnd(image, left, top, right, top, colour, dotted);
+        DrawLineOpenEnd(writer, left, top, right, top, colour, dotted);
     }
     if (row == KRows - 1 || !game.IsMarked(column, row + 1)) {
-        DrawLineOpenEnd(image, left, bottom, right, bottom, colour, dotted);
+        DrawLineOpenEnd(writer, left, bottom, right, bottom, colour, dotted);
     }
 }
 
@@ -76,15 +132,30 @@ const QRgb KOutlineColour = qRgb(0, 0, 0);
 
 TBoardRenderer::TBoardRenderer() : BubbleFont("Arial", 8) {}
 
-void TBoardRenderer::SetSize(int width, int height) {
-    if (width == FBackBuffer.width() && height == FBackBuffer.height()) {
-        return;
+void TBoardRenderer::SetSize(int width, int height, qreal devicePixelRatio) {
+    const qreal ratio = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
+    if (ratio != FRatio) {
+        FRatio = ratio;
+        Sprites.clear();
+        FBackBuffer = QImage();
     }
     if (width <= 0 || height <= 0) {
         FBackBuffer = QImage();
         return;
     }
-    FBackBuffer = QImage(width, height, QImage::Format_RGB32);
+    // Whole device pixels that cover the paint box, also where it ends inside one.
+    const int deviceWidth = static_cast<int>(std::ceil(width * ratio - 1e-9));
+    const int deviceHeight = static_cast<int>(std::ceil(height * ratio - 1e-9));
+    if (deviceWidth == FBackBuffer.width() && deviceHeight == FBackBuffer.height()) {
+        return;
+    }
+    FBackBuffer = QImage(deviceWidth, deviceHeight, QImage::Format_RGB32);
+    FBackBuffer.setDevicePixelRatio(ratio);
+}
+
+QImage TBoardRenderer::DevicePixels() {
+    return QImage(FBackBuffer.bits(), FBackBuffer.width(), FBackBuffer.height(),
+                  FBackBuffer.bytesPerLine(), FBackBuffer.format());
 }
 
 void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry,
@@ -93,12 +164,13 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
         return;
     }
     FBackBuffer.fill(BackgroundColor());
-    QPainter painter(&FBackBuffer);
+    QImage device = DevicePixels();
     const int tileWidth = geometry.TileWidth();
     const int tileHeight = geometry.TileHeight();
     int bubbleColumn = -1;
     int bubbleRow = -1;
 
+    QPainter painter(&device);
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
             const std::int32_t value = game.Tile(column, row);
@@ -107,9 +179,12 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
             }
             const int x = geometry.TileX(column);
             const int y = geometry.TileY(row);
-            const QImage& ball = Balls.Ball(tileWidth, value);
-            if (options.AnzeigeBitmaps && value <= 5 && !ball.isNull()) {
-                painter.drawImage(x, y, ball);
+            const QImage* ball = nullptr;
+            if (options.AnzeigeBitmaps && value <= 5) {
+                ball = &Balls.Ball(tileWidth, value, FRatio);
+            }
+            if (ball && !ball->isNull()) {
+                painter.drawImage(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio), *ball);
             } else {
                 DrawEllipse(painter, x, y, tileWidth, tileHeight,
                             GetColorForValue(value, options.AltColor));
@@ -119,17 +194,21 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                     bubbleColumn = column;
                     bubbleRow = row;
                 }
-                DrawEdges(FBackBuffer, game, geometry, column, row, KOutlineColour, true);
+                DrawEdges(TPixelWriter(device, FRatio), game, geometry, column, row, KOutlineColour,
+                          true);
             }
         }
     }
+    painter.end();
 
     if (options.Bubble && bubbleColumn >= 0) {
-        DrawBubble(painter, game, geometry, bubbleColumn, bubbleRow, options.AltColor);
+        DrawBubble(game, geometry, bubbleColumn, bubbleRow, options.AltColor);
     }
 
     // The preview column: small circles in the left margin, from the left edge of the box.
     if (game.Modus() != 1) {
+        device = DevicePixels();
+        painter.begin(&device);
         const int x0 = tileWidth / 4;
         for (int row = 0; row < KRows; ++row) {
             const std::int32_t value = game.Tile(KPreviewColumn, row);
@@ -143,22 +222,36 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
     }
 }
 
-void TBoardRenderer::DrawBubble(QPainter& painter, const TGame& game,
-                                const TBoardGeometry& geometry, int column, int row,
-                                bool altColor) const {
+void TBoardRenderer::DrawBubble(const TGame& game, const TBoardGeometry& geometry, int column,
+                                int row, bool altColor) {
     const int x = geometry.TileX(column);
     const int y = geometry.TileY(row);
     const QColor colour(GetColorForValue(game.Tile(column, row), altColor));
-    painter.setPen(QPen(colour, 1));
-    painter.setBrush(colour);
-    DrawEllipseBox(painter, x - 8, y - 8, x + 8, y + 8);
+    QImage device = DevicePixels();
+    QPainter circle(&device);
+    if (FRatio == 1.0) {
+        circle.setPen(QPen(colour, 1));
+        circle.setBrush(colour);
+        DrawEllipseBox(circle, x - 8, y - 8, x + 8, y + 8);
+    } else {
+        // Outline and fill share the colour: one smooth disc filling the box.
+        circle.setRenderHint(QPainter::Antialiasing);
+        circle.setPen(Qt::NoPen);
+        circle.setBrush(colour);
+        circle.drawEllipse(QRectF(DeviceRect(x - 8, y - 8, 16, 16, FRatio)));
+    }
+    circle.end();
 
+    // The text is drawn in pixels of the paint box on the back buffer itself, whose device
+    // pixel ratio gives the font its size in device pixels.
     const std::int32_t count = game.MarkedCount();
     const int left = count <= 9 ? x - 3 : x - 5;
-    painter.setFont(BubbleFont);
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(left, y - 8, 64, 32), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     QString::fromStdString(IntToText(count)));
+    QPainter text(&FBackBuffer);
+    text.setFont(BubbleFont);
+    text.setPen(Qt::black);
+    const QRectF box(DeviceEdge(left, FRatio) / FRatio, DeviceEdge(y - 8, FRatio) / FRatio, 64, 32);
+    text.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                  QString::fromStdString(IntToText(count)));
 }
 
 void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry) {
@@ -166,14 +259,14 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
         return;
     }
     const QRgb erase = BackgroundColor();
+    const TPixelWriter writer(FBackBuffer, FRatio);
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
             if (game.Tile(column, row) <= 0) {
                 continue;
             }
             const bool marked = game.IsMarked(column, row);
-            DrawEdges(FBackBuffer, game, geometry, column, row, marked ? KOutlineColour : erase,
-                      marked);
+            DrawEdges(writer, game, geometry, column, row, marked ? KOutlineColour : erase, marked);
         }
     }
 }
@@ -183,7 +276,11 @@ void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int
     if (width <= 0 || height <= 0) {
         return;
     }
-    painter.drawImage(x, y, EllipseSprite(width, height, fill));
+    const QRect box = DeviceRect(x, y, width, height, FRatio);
+    if (box.isEmpty()) {
+        return;
+    }
+    painter.drawImage(box.topLeft(), EllipseSprite(box.width(), box.height(), fill));
 }
 
 const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
@@ -199,9 +296,22 @@ const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QColor(fill));
-    DrawEllipseBox(painter, 0, 0, width, height);
+    const qreal pen = FRatio; // one pixel of the paint box
+    if (FRatio == 1.0) {
+        painter.setPen(QPen(Qt::black, 1));
+        DrawEllipseBox(painter, 0, 0, width, height);
+    } else if (width > 2 * pen && height > 2 * pen) {
+        // The outline's outer edge on the box, as at ratio 1.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, pen));
+        painter.drawEllipse(QRectF(pen / 2, pen / 2, width - pen, height - pen));
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QRectF(0, 0, width, height));
+    }
     painter.end();
     Sprites.push_back({fill, image});
     return Sprites.back().Image;

@@ -18,13 +18,22 @@ class TBoardGeometry;
 class TGame;
 
 // Draws the board into the off-screen back buffer, which every paint of the board copies.
+//
+// The back buffer holds device pixels: with a device pixel ratio above 1 it is that many times
+// larger than the paint box and carries the ratio, so that it is copied one device pixel to one.
+// Everything is placed by the geometry in pixels of the paint box; a pixel of the paint box
+// becomes the block of device pixels whose centres it covers. Tiles, preview and bubble are
+// then drawn at device resolution, antialiased, and the outline keeps its dot pattern with each
+// dot a block. At ratio 1 that is exactly the aliased drawing of a plain 1:1 image.
 class TBoardRenderer {
 public:
     TBoardRenderer();
 
-    // Gives the back buffer a new size; its content is undefined until the next full redraw.
-    void SetSize(int width, int height);
+    // Gives the back buffer a new size, in pixels of the paint box, and the device pixel ratio
+    // of the screen it is shown on; its content is undefined until the next full redraw.
+    void SetSize(int width, int height, qreal devicePixelRatio = 1.0);
     const QImage& BackBuffer() const { return FBackBuffer; }
+    qreal DevicePixelRatio() const { return FRatio; }
     const TBallImages& BallImages() const { return Balls; }
 
     // The full redraw: background, tiles with the outline of marked ones, bubble, preview.
@@ -33,13 +42,16 @@ public:
     void SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry);
 
 private:
-    void DrawBubble(QPainter& painter, const TGame& game, const TBoardGeometry& geometry,
-                    int column, int row, bool altColor) const;
+    void DrawBubble(const TGame& game, const TBoardGeometry& geometry, int column, int row,
+                    bool altColor);
     // A tile ellipse: black outline, solid fill, in the box (x, y) to (x + width, y + height).
     void DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill);
-    // The ellipses are drawn once per size and colour and then copied: the same pixels as
-    // drawing each of them, at a fraction of the cost.
+    // The ellipses are drawn once per size in device pixels and colour and then copied: the
+    // same pixels as drawing each of them, at a fraction of the cost.
     const QImage& EllipseSprite(int width, int height, QRgb fill);
+    // The back buffer's pixels as an image without a device pixel ratio, to draw on in device
+    // pixels. Shares the memory of the back buffer.
+    QImage DevicePixels();
 
     struct TSprite {
         QRgb Fill;
@@ -47,6 +59,7 @@ private:
     };
 
     QImage FBackBuffer;
+    qreal FRatio = 1.0;
     TBallImages Balls;
     QFont BubbleFont;
     std::vector<TSprite> Sprites;

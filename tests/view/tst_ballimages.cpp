@@ -25,6 +25,8 @@ private slots:
     void images_data();
     void images();
     void transparentBitmaps();
+    void atRatios_data();
+    void atRatios();
 };
 
 void TestBallImages::images_data() {
@@ -118,6 +120,65 @@ void TestBallImages::transparentBitmaps() {
     }
     QVERIFY(balls.Ball(32, 6).isNull());
     QVERIFY(balls.Image(40, 1).isNull());
+}
+
+void TestBallImages::atRatios_data() {
+    QTest::addColumn<int>("tileWidth");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("scale"); // the set drawn from: never scaled up below ratio 3
+    QTest::addColumn<int>("size");
+    QTest::newRow("32 at 1.25") << 32 << 1.25 << 2 << 40;
+    QTest::newRow("32 at 1.5") << 32 << 1.5 << 2 << 48;
+    QTest::newRow("48 at 2") << 48 << 2.0 << 2 << 96;
+    QTest::newRow("48 at 2.5") << 48 << 2.5 << 3 << 120;
+    QTest::newRow("32 at 3") << 32 << 3.0 << 3 << 96;
+    QTest::newRow("48 at 4") << 48 << 4.0 << 3 << 192;
+}
+
+// The balls for a screen with more device pixels: from the right set, at their size in device
+// pixels, looking like the 1x ball, transparent around it, with a smooth rim in the ball's own
+// colour, so no light fringe shows on the grey board.
+void TestBallImages::atRatios() {
+    QFETCH(int, tileWidth);
+    QFETCH(qreal, ratio);
+    QFETCH(int, scale);
+    QFETCH(int, size);
+    QCOMPARE(TBallImages::ScaleForRatio(ratio), scale);
+    TBallImages balls;
+    for (int value = 1; value <= 5; ++value) {
+        const QImage& ball = balls.Ball(tileWidth, value, ratio);
+        const QImage& set = balls.Image(tileWidth, value, scale);
+        QCOMPARE(ball.size(), QSize(size, size));
+        QCOMPARE(ball.pixel(0, 0), 0u);
+        if (size == set.width()) {
+            QCOMPARE(ball, set.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        const QRgb middle = ball.pixel(size / 2, size / 2);
+        const QRgb small = balls.Image(tileWidth, value).pixel(tileWidth / 2, tileWidth / 2);
+        QVERIFY(std::max({std::abs(qRed(middle) - qRed(small)),
+                          std::abs(qGreen(middle) - qGreen(small)),
+                          std::abs(qBlue(middle) - qBlue(small))}) <= 12);
+        // Rim pixels (too faint ones aside, whose colour is not exact) are no lighter than the
+        // opaque ball beside them.
+        int rim = 0;
+        for (int y = 2; y < size - 2; ++y) {
+            for (int x = 2; x < size - 2; ++x) {
+                if (qAlpha(ball.pixel(x, y)) < 64 || qAlpha(ball.pixel(x, y)) == 255) {
+                    continue;
+                }
+                ++rim;
+                int beside = 0;
+                for (int j = -2; j <= 2; ++j) {
+                    for (int i = -2; i <= 2; ++i) {
+                        const QRgb c = ball.pixel(x + i, y + j);
+                        beside = qAlpha(c) == 255 ? std::max(beside, qGray(c)) : beside;
+                    }
+                }
+                QVERIFY(beside == 0 || qGray(qUnpremultiply(ball.pixel(x, y))) <= beside + 24);
+            }
+        }
+        QVERIFY(rim > size);
+    }
 }
 
 QTEST_MAIN(TestBallImages)

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 //
-// Draws the ball images: ball32_N.png and ball48_N.png for N = 0..5, and the program's icon.
+// Draws the ball images: ball32_N.png and ball48_N.png for N = 0..5, the same balls at two
+// and three times the size for screens with more device pixels: ball32_N@2x.png (64 pixels),
+// ball32_N@3x.png (96), ball48_N@2x.png (96) and ball48_N@3x.png (144); and the program's icon.
 //
-// Usage: brimbal_ballgen OUTDIR          write the twelve PNGs into OUTDIR
+// Usage: brimbal_ballgen OUTDIR          write the 36 PNGs into OUTDIR
 //        brimbal_ballgen --check DIR     verify the PNGs in DIR, exit 1 on any failure
 //        brimbal_ballgen --icons DIR     write the icon, the red ball, as iconS.png for the
 //                                        usual icon theme sizes S from 16 to 256
 //
-// Each ball is a glossy sphere on pure white. Pure white is the transparent colour when the
-// game draws a ball, so no pixel the disc touches may be pure white, and every pixel it does
-// not touch must be. Shading is done in linear light and the colour is only ever scaled, so
-// orange darkens towards brown and yellow towards olive instead of towards grey.
+// Each ball of the 1x sets is a glossy sphere on pure white. Pure white is the transparent
+// colour when the game draws a ball, so no pixel the disc touches may be pure white, and every
+// pixel it does not touch must be. The larger sets carry real transparency instead: outside the
+// disc transparent white, at the rim the ball's own colour with the covered fraction as alpha,
+// so that no white shows at the rim on the grey board. Shading is done in linear light and the
+// colour is only ever scaled, so orange darkens towards brown and yellow towards olive instead
+// of towards grey. All sets of one size share the base colours calibrated on the 1x image.
 
 #include <QColor>
 #include <QDir>
@@ -184,6 +189,18 @@ int EdgeBlend(double linear, double coverage) {
     return std::clamp(int(std::lround(v)), 0, kMaxBallLevel);
 }
 
+// The 8-bit encoded level of a linear-light value, never pure white.
+int Level(double linear) {
+    return std::clamp(int(std::lround(LinearToSrgb(linear) * 255.0)), 0, kMaxBallLevel);
+}
+
+constexpr int kMaxScale = 3;
+
+// The geometry of a size drawn `scale` times as large.
+BallSize Scaled(const BallSize& geo, int scale) {
+    return {geo.size * scale, geo.centre * scale, geo.radius * scale, geo.centreColours};
+}
+
 QImage RenderBall(const BallSize& geo, Vec3 base) {
     QImage image(geo.size, geo.size, QImage::Format_RGB32);
     for (int py = 0; py < geo.size; ++py) {
@@ -197,6 +214,27 @@ QImage RenderBall(const BallSize& geo, Vec3 base) {
                            qRgb(EdgeBlend(s.colour.x, s.coverage),
                                 EdgeBlend(s.colour.y, s.coverage),
                                 EdgeBlend(s.colour.z, s.coverage)));
+        }
+    }
+    return image;
+}
+
+// The ball with real transparency: each pixel the ball's mean colour where it covers it, with
+// the covered fraction as alpha; transparent white where it covers nothing.
+QImage RenderBallWithAlpha(const BallSize& geo, Vec3 base) {
+    QImage image(geo.size, geo.size, QImage::Format_ARGB32);
+    image.fill(qRgba(255, 255, 255, 0));
+    for (int py = 0; py < geo.size; ++py) {
+        for (int px = 0; px < geo.size; ++px) {
+            if (!PixelTouchesDisc(px, py, geo.centre, geo.radius)) {
+                continue;
+            }
+            const Sample s = RenderPixel(geo, base, px, py);
+            const int alpha = int(std::lround(s.coverage * 255.0));
+            if (alpha > 0) {
+                image.setPixel(
+                    px, py, qRgba(Level(s.colour.x), Level(s.colour.y), Level(s.colour.z), alpha));
+            }
         }
     }
     return image;
@@ -230,8 +268,9 @@ Vec3 CalibrateBase(const BallSize& geo, Rgb want) {
     return base;
 }
 
-QString FileName(const QString& dir, int size, int value) {
-    return QDir(dir).filePath(QStringLiteral("ball%1_%2.png").arg(size).arg(value));
+QString FileName(const QString& dir, int size, int value, int scale) {
+    const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return QDir(dir).filePath(QStringLiteral("ball%1_%2%3.png").arg(size).arg(value).arg(suffix));
 }
 
 int Generate(const QString& dir) {
@@ -241,11 +280,15 @@ int Generate(const QString& dir) {
     }
     for (const BallSize& geo : kSizes) {
         for (int value = 0; value < 6; ++value) {
-            const QImage image = RenderBall(geo, CalibrateBase(geo, geo.centreColours[value]));
-            const QString path = FileName(dir, geo.size, value);
-            if (!image.save(path, "PNG")) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-                return 1;
+            const Vec3 base = CalibrateBase(geo, geo.centreColours[value]);
+            for (int scale = 1; scale <= kMaxScale; ++scale) {
+                const QImage image = scale == 1 ? RenderBall(geo, base)
+                                                : RenderBallWithAlpha(Scaled(geo, scale), base);
+                const QString path = FileName(dir, geo.size, value, scale);
+                if (!image.save(path, "PNG")) {
+                    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                    return 1;
+                }
             }
         }
     }
@@ -256,38 +299,164 @@ bool IsWhite(QRgb c) {
     return qRed(c) == 255 && qGreen(c) == 255 && qBlue(c) == 255;
 }
 
+// Distance from each edge to the first row or column with a ball pixel: left, top, right,
+// bottom.
+template <typename IsBall> std::array<int, 4> Margins(const QImage& image, IsBall isBall) {
+    const int size = image.width();
+    std::array<int, 4> margin = {-1, -1, -1, -1};
+    for (int i = 0; i < size; ++i) {
+        for (int j = 0; j < size; ++j) {
+            const int far = size - 1 - i;
+            if (margin[0] < 0 && isBall(image.pixel(i, j))) {
+                margin[0] = i;
+            }
+            if (margin[1] < 0 && isBall(image.pixel(j, i))) {
+                margin[1] = i;
+            }
+            if (margin[2] < 0 && isBall(image.pixel(far, j))) {
+                margin[2] = i;
+            }
+            if (margin[3] < 0 && isBall(image.pixel(j, far))) {
+                margin[3] = i;
+            }
+        }
+    }
+    return margin;
+}
+
+// True if the whole pixel lies inside the disc.
+bool PixelInsideDisc(int px, int py, double centre, double radius) {
+    const double dx = std::max(std::abs(px - centre), std::abs(px + 1 - centre));
+    const double dy = std::max(std::abs(py - centre), std::abs(py + 1 - centre));
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+// The rules of the larger sets: transparent white outside the disc, opaque inside it, never
+// pure white where it shows; at the rim the ball's own colour with the covered fraction as
+// alpha, not a blend with white, which would show as a light fringe on the grey board; and the
+// same ball as the 1x image when averaged down to its size. Adds to the notes and returns the
+// verdict.
+bool CheckLarger(const QImage& image, const QImage& small, const BallSize& geo, Vec3 base,
+                 int scale, QString& notes) {
+    bool ok = true;
+    if (image.pixel(0, 0) != qRgba(255, 255, 255, 0)) {
+        ok = false;
+        notes += QStringLiteral(" (0,0)-not-transparent-white");
+    }
+    int badOutside = 0;
+    int badInside = 0;
+    int whiteShowing = 0;
+    int badRim = 0;
+    for (int y = 0; y < geo.size; ++y) {
+        for (int x = 0; x < geo.size; ++x) {
+            const QRgb c = image.pixel(x, y);
+            const int alpha = qAlpha(c);
+            if (!PixelTouchesDisc(x, y, geo.centre, geo.radius)) {
+                badOutside += c != qRgba(255, 255, 255, 0);
+                continue;
+            }
+            badInside += PixelInsideDisc(x, y, geo.centre, geo.radius) && alpha != 255;
+            whiteShowing += alpha > 0 && IsWhite(c);
+            if (alpha == 0 || alpha == 255) {
+                continue;
+            }
+            const Sample s = RenderPixel(geo, base, x, y);
+            badRim += std::abs(alpha - s.coverage * 255.0) > 1.0 ||
+                      std::abs(qRed(c) - Level(s.colour.x)) > 1 ||
+                      std::abs(qGreen(c) - Level(s.colour.y)) > 1 ||
+                      std::abs(qBlue(c) - Level(s.colour.z)) > 1;
+        }
+    }
+    if (badOutside != 0 || badInside != 0 || whiteShowing != 0 || badRim != 0) {
+        ok = false;
+        notes += QStringLiteral(" not-transparent-outside=%1 not-opaque-inside=%2 white=%3 "
+                                "rim-not-ball-colour=%4")
+                     .arg(badOutside)
+                     .arg(badInside)
+                     .arg(whiteShowing)
+                     .arg(badRim);
+    }
+
+    // Averaged down (premultiplied, over white), the pixels well inside the ball match the 1x
+    // image.
+    int worst = 0;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            const double centre = geo.centre / scale;
+            const double radius = geo.radius / scale;
+            if (!PixelInsideDisc(x, y, centre, radius)) {
+                continue;
+            }
+            std::array<double, 3> sum = {0.0, 0.0, 0.0};
+            for (int j = 0; j < scale; ++j) {
+                for (int i = 0; i < scale; ++i) {
+                    const QRgb c = image.pixel(x * scale + i, y * scale + j);
+                    const double a = qAlpha(c) / 255.0;
+                    sum[0] += qRed(c) * a + 255.0 * (1.0 - a);
+                    sum[1] += qGreen(c) * a + 255.0 * (1.0 - a);
+                    sum[2] += qBlue(c) * a + 255.0 * (1.0 - a);
+                }
+            }
+            const QRgb want = small.pixel(x, y);
+            const double n = scale * scale;
+            worst = std::max({worst, int(std::lround(std::abs(sum[0] / n - qRed(want)))),
+                              int(std::lround(std::abs(sum[1] / n - qGreen(want)))),
+                              int(std::lround(std::abs(sum[2] / n - qBlue(want))))});
+        }
+    }
+    notes += QStringLiteral(" like-1x-worst-diff=%1").arg(worst);
+    if (worst > 6) {
+        ok = false;
+    }
+    return ok;
+}
+
 // Checks one image against the rules the game relies on; prints a line and returns the verdict.
-bool CheckImage(const QString& path, const BallSize& geo, int value) {
+bool CheckImage(const QString& dir, const BallSize& base, int value, int scale) {
+    const QString path = FileName(dir, base.size, value, scale);
+    const BallSize geo = Scaled(base, scale);
     QImage image(path);
     if (image.isNull()) {
         std::printf("FAIL %s: cannot read\n", qPrintable(path));
         return false;
     }
-    image = image.convertToFormat(QImage::Format_RGB32);
+    image = image.convertToFormat(scale == 1 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     bool ok = true;
     QString notes;
     if (image.width() != geo.size || image.height() != geo.size) {
         std::printf("FAIL %s: size %dx%d\n", qPrintable(path), image.width(), image.height());
         return false;
     }
-    if (!IsWhite(image.pixel(0, 0))) {
-        ok = false;
-        notes += QStringLiteral(" (0,0)-not-white");
-    }
-    int badInside = 0;
-    int badOutside = 0;
-    for (int y = 0; y < geo.size; ++y) {
-        for (int x = 0; x < geo.size; ++x) {
-            const bool touched = PixelTouchesDisc(x, y, geo.centre, geo.radius);
-            const bool white = IsWhite(image.pixel(x, y));
-            badInside += (touched && white) ? 1 : 0;
-            badOutside += (!touched && !white) ? 1 : 0;
+    if (scale == 1) {
+        if (!IsWhite(image.pixel(0, 0))) {
+            ok = false;
+            notes += QStringLiteral(" (0,0)-not-white");
         }
-    }
-    if (badInside != 0 || badOutside != 0) {
-        ok = false;
-        notes +=
-            QStringLiteral(" white-inside=%1 non-white-outside=%2").arg(badInside).arg(badOutside);
+        int badInside = 0;
+        int badOutside = 0;
+        for (int y = 0; y < geo.size; ++y) {
+            for (int x = 0; x < geo.size; ++x) {
+                const bool touched = PixelTouchesDisc(x, y, geo.centre, geo.radius);
+                const bool white = IsWhite(image.pixel(x, y));
+                badInside += (touched && white) ? 1 : 0;
+                badOutside += (!touched && !white) ? 1 : 0;
+            }
+        }
+        if (badInside != 0 || badOutside != 0) {
+            ok = false;
+            notes += QStringLiteral(" white-inside=%1 non-white-outside=%2")
+                         .arg(badInside)
+                         .arg(badOutside);
+        }
+    } else {
+        const QImage small =
+            QImage(FileName(dir, base.size, value, 1)).convertToFormat(QImage::Format_RGB32);
+        if (small.size() != QSize(base.size, base.size)) {
+            std::printf("FAIL %s: no 1x image beside it\n", qPrintable(path));
+            return false;
+        }
+        ok = CheckLarger(image, small, geo, CalibrateBase(base, base.centreColours[value]), scale,
+                         notes);
     }
 
     // Centre colour: every middle pixel must be within tolerance of the wanted value.
@@ -314,32 +483,16 @@ bool CheckImage(const QString& path, const BallSize& geo, int value) {
         ok = false;
     }
 
-    // Distance from each edge to the first non-white row or column: left, top, right, bottom.
-    std::array<int, 4> margin = {-1, -1, -1, -1};
-    for (int i = 0; i < geo.size; ++i) {
-        for (int j = 0; j < geo.size; ++j) {
-            const int far = geo.size - 1 - i;
-            if (margin[0] < 0 && !IsWhite(image.pixel(i, j))) {
-                margin[0] = i;
-            }
-            if (margin[1] < 0 && !IsWhite(image.pixel(j, i))) {
-                margin[1] = i;
-            }
-            if (margin[2] < 0 && !IsWhite(image.pixel(far, j))) {
-                margin[2] = i;
-            }
-            if (margin[3] < 0 && !IsWhite(image.pixel(j, far))) {
-                margin[3] = i;
-            }
-        }
-    }
+    const std::array<int, 4> margin = scale == 1
+                                          ? Margins(image, [](QRgb c) { return !IsWhite(c); })
+                                          : Margins(image, [](QRgb c) { return qAlpha(c) != 0; });
     notes += QStringLiteral(" margins=%1,%2,%3,%4")
                  .arg(margin[0])
                  .arg(margin[1])
                  .arg(margin[2])
                  .arg(margin[3]);
-    const int minMargin = geo.size == 32 ? 0 : 1;
-    const int maxMargin = geo.size == 32 ? 0 : 3;
+    const int minMargin = base.size == 32 ? 0 : scale;
+    const int maxMargin = base.size == 32 ? 0 : 3 * scale;
     for (int m : margin) {
         if (m < minMargin || m > maxMargin) {
             ok = false;
@@ -397,7 +550,9 @@ int Check(const QString& dir) {
     bool ok = true;
     for (const BallSize& geo : kSizes) {
         for (int value = 0; value < 6; ++value) {
-            ok = CheckImage(FileName(dir, geo.size, value), geo, value) && ok;
+            for (int scale = 1; scale <= kMaxScale; ++scale) {
+                ok = CheckImage(dir, geo, value, scale) && ok;
+            }
         }
     }
     return ok ? 0 : 1;

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 //
 // Draws sample boards into the back buffer and writes them as PNG files, to look at.
-// Usage: brimbal_boardshot OUTDIR
+// Usage: brimbal_boardshot OUTDIR [RATIO]
+// With a device pixel ratio (1.5, 2, ...) the pictures are drawn for a screen with that many
+// device pixels per pixel; the PNG then has the size in device pixels.
 #include "BoardGeometry.h"
 #include "BoardRenderer.h"
 #include "Game.h"
@@ -37,8 +39,10 @@ struct TShot {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    bool ratioOk = true;
+    const double ratio = argc == 3 ? QString::fromLocal8Bit(argv[2]).toDouble(&ratioOk) : 1.0;
+    if (argc < 2 || argc > 3 || !ratioOk || ratio <= 0.0) {
+        std::fprintf(stderr, "usage: %s OUTDIR [RATIO]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -69,7 +73,7 @@ int main(int argc, char** argv) {
         game.InitGame();
         TBoardGeometry geometry;
         geometry.RecalcSpielfeld(shot.Width, shot.Height, shot.Options.AnzeigeBitmaps);
-        renderer.SetSize(shot.Width, shot.Height);
+        renderer.SetSize(shot.Width, shot.Height, ratio);
         if (shot.Mark) {
             // Mark the largest group so the outline and the bubble show.
             int best = 0;
