@@ -3,6 +3,7 @@
 #include "DHighscore.h"
 
 #include "DateText.h"
+#include "Game.h"
 #include "NumberText.h"
 
 #include <QComboBox>
@@ -110,9 +111,9 @@ void TDlgHighscore::CreateControls() {
 // the form's design, grown where the font needs more room.
 void TDlgHighscore::PlaceControls() {
     const QDateTime sampleDate(QDate(2026, 12, 28), QTime(20, 58, 58));
-    new QTreeWidgetItem(FLVScore,
-                        {NumberText(KScoreRanks), QStringLiteral("NAMENLOS"),
-                         DateText(sampleDate, QLocale()), NumberText(121), NumberText(99999)});
+    new QTreeWidgetItem(FLVScore, {NumberText(KScoreRanks), QStringLiteral("NAMENLOS"),
+                                   DateText(sampleDate, QLocale()),
+                                   NumberText(KFieldColumns * KRows), NumberText(99999)});
     QHeaderView* header = FLVScore->header();
     const int givenWidths[KColumns] = {50, 0, 120, 50, 50};
     int rowWidth = 2 * FLVScore->frameWidth();

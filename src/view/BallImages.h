@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "Game.h"
+
 #include <QImage>
 
 #include <vector>
@@ -14,7 +16,8 @@ namespace brimbal {
 // balls exist drawn at 2 and 3 times the size, with real transparency around the ball.
 class TBallImages {
 public:
-    static constexpr int KCount = 6;
+    // Index 0, a grey ball, and one ball for each colour the rules deal.
+    static constexpr int KCount = KColours + 1;
     static constexpr int KMaxScale = 3;
 
     TBallImages();

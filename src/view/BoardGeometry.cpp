@@ -2,17 +2,21 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "BoardGeometry.h"
 
+#include "Game.h"
+
 #include <algorithm>
 
 namespace brimbal {
 
 namespace {
-constexpr std::int32_t KCells = 11;
+// The field is square; the paint box holds one cell more each way for the margins.
+static_assert(KFieldColumns == KRows);
+constexpr std::int32_t KCells = KFieldColumns;
 } // namespace
 
 void TBoardGeometry::RecalcSpielfeld(std::int32_t width, std::int32_t height, bool bitmaps) {
-    FCellWidth = width / 12;
-    FCellHeight = height / 12;
+    FCellWidth = width / (KCells + 1);
+    FCellHeight = height / (KCells + 1);
     FTileWidth = (FCellWidth * 8) / 9;
     FTileHeight = (FCellHeight * 3) / 4;
     if (bitmaps) {

@@ -180,7 +180,7 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
             const int x = geometry.TileX(column);
             const int y = geometry.TileY(row);
             const QImage* ball = nullptr;
-            if (options.AnzeigeBitmaps && value <= 5) {
+            if (options.AnzeigeBitmaps && value <= KColours) {
                 ball = &Balls.Ball(tileWidth, value, FRatio);
             }
             if (ball && !ball->isNull()) {
