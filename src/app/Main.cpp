@@ -108,6 +108,7 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
     FormCreate();
     resize(sizeHint());
+    FSpielfeld->setFocus(); // the board takes the keys from the start
     // The other two windows of the program, created once, after the main window.
     FFrmAbout = std::make_unique<TFrmAbout>(this);
     FDlgEnterName = std::make_unique<TDlgEnterName>(this);
@@ -469,11 +470,16 @@ void TFrmMain::SetNeedsRedraw() {
 }
 
 void TFrmMain::RepaintSpielfeld() {
+    const bool redrawn = FNeedsRedraw;
     FSpielfeld->repaint();
+    if (redrawn) {
+        FSpielfeld->BoardChanged();
+    }
 }
 
 void TFrmMain::SpielfeldDrawMarkierung() {
     Renderer.SpielfeldDrawMarkierung(FGame, FGeometry);
+    FSpielfeld->MarkingChanged();
 }
 
 void TFrmMain::SetStatusText(int panel, std::string_view text) {
@@ -481,6 +487,7 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 }
 
 int TFrmMain::GameoverScreen() {
+    FSpielfeld->GameOver();
     const int answer =
         brimbal::GameoverScreen(this, *FDlgHighscore, *FDlgEnterName, FOptions.Modus, FGame.Total(),
                                 FGame.MaxGroup(), FPlayerName, &PendingScore);
@@ -513,7 +520,10 @@ void TFrmMain::SpielfeldPaint(QPainter& painter) {
 }
 
 void TFrmMain::SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    const TCell cell = FGeometry.TryToFigureOutTheField(x, y);
+    SpielfeldCellUp(FGeometry.TryToFigureOutTheField(x, y));
+}
+
+void TFrmMain::SpielfeldCellUp(TCell cell) {
     FGame.SpielfeldMouseUp(cell.Column, cell.Row);
 }
 

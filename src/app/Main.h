@@ -96,11 +96,13 @@ public:
     void SpielfeldPaint(QPainter& painter) override;
     void SpielfeldMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                           int y) override;
+    void SpielfeldCellUp(TCell cell) override;
+    const TGame& Game() const override { return FGame; }
+    const TOptions& Options() const override { return FOptions; }
+    const TBoardGeometry& Geometry() const override { return FGeometry; }
 
     // What tests look at.
     TGame& Game() { return FGame; }
-    const TOptions& Options() const { return FOptions; }
-    const TBoardGeometry& Geometry() const { return FGeometry; }
     const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
     bool NeedsRedraw() const { return FNeedsRedraw; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }

@@ -2,16 +2,31 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Palette.h"
 
+#include "Game.h"
+#include "Options.h"
+
 namespace brimbal {
 
 namespace {
 
-// Colours as the classic desktop writes them: 0x00BBGGRR, red in the lowest byte.
-constexpr std::uint32_t KNormal[9] = {0x000000FF, 0x000090FF, 0x0000FFFF, 0x0000D000, 0x00FFB000,
-                                      0x00FF00FF, 0x00800080, 0x00C0C0C0, 0x00FF0000};
-constexpr std::uint32_t KAlternative[9] = {0x000000FF, 0x0000FFFF, 0x00FFB000,
-                                           0x00C0C0C0, 0x00707070, 0x00800080,
-                                           0x00FF0000, 0x00008000, 0x000090FF};
+struct TPaletteColour {
+    // As the classic desktop writes colours: 0x00BBGGRR, red in the lowest byte.
+    std::uint32_t ColorRef;
+    const char* Name;
+};
+
+constexpr TPaletteColour KNormal[9] = {
+    {0x000000FF, "Rot"},     {0x000090FF, "Orange"},   {0x0000FFFF, "Gelb"},
+    {0x0000D000, "Grün"},    {0x00FFB000, "Hellblau"}, {0x00FF00FF, "Magenta"},
+    {0x00800080, "Violett"}, {0x00C0C0C0, "Silber"},   {0x00FF0000, "Blau"},
+};
+constexpr TPaletteColour KAlternative[9] = {
+    {0x000000FF, "Rot"},    {0x0000FFFF, "Gelb"},       {0x00FFB000, "Hellblau"},
+    {0x00C0C0C0, "Silber"}, {0x00707070, "Dunkelgrau"}, {0x00800080, "Violett"},
+    {0x00FF0000, "Blau"},   {0x00008000, "Dunkelgrün"}, {0x000090FF, "Orange"},
+};
+// The ball images, which keep their colours in either palette.
+constexpr const char* KBallNames[KColours] = {"Rot", "Orange", "Gelb", "Grün", "Blau"};
 
 // The light grey of the lit edge of 3-D elements in the classic desktop colour scheme.
 constexpr std::uint32_t KBackground = 0x00E3E3E3;
@@ -20,17 +35,33 @@ constexpr QRgb FromColorRef(std::uint32_t bgr) {
     return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+bool InPalette(std::int32_t value) {
+    return value >= 1 && value <= 9;
+}
+
 } // namespace
 
 QRgb GetColorForValue(std::int32_t value, bool altColor) {
-    if (value < 1 || value > 9) {
+    if (!InPalette(value)) {
         return FromColorRef(0);
     }
-    return FromColorRef((altColor ? KAlternative : KNormal)[value - 1]);
+    return FromColorRef((altColor ? KAlternative : KNormal)[value - 1].ColorRef);
 }
 
 QRgb BackgroundColor() {
     return FromColorRef(KBackground);
+}
+
+QString ColourName(std::int32_t value, const TOptions& options) {
+    const char* name = "Schwarz";
+    if (value <= 0) {
+        name = "Leer";
+    } else if (options.AnzeigeBitmaps && value <= KColours) {
+        name = KBallNames[value - 1];
+    } else if (InPalette(value)) {
+        name = (options.AltColor ? KAlternative : KNormal)[value - 1].Name;
+    }
+    return QString::fromUtf8(name);
 }
 
 } // namespace brimbal

@@ -2,21 +2,29 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Spielfeld.h"
 
+#include "Game.h"
+#include "SpielfeldAccessible.h"
 #include "SpielfeldHandler.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brimbal {
 
 TSpielfeld::TSpielfeld(ISpielfeldHandler& handler, QWidget* parent)
-    : QWidget(parent), Handler(handler) {
+    : QWidget(parent), FHandler(handler) {
     setObjectName("Spielfeld");
     // Every paint covers the whole box with the back buffer: no background to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Keys reach the board when it is clicked or tabbed to, and from the start.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallSpielfeldAccessibility();
 }
 
 QSize TSpielfeld::sizeHint() const {
@@ -27,16 +35,174 @@ QSize TSpielfeld::minimumSizeHint() const {
     return {0, 0};
 }
 
+bool TSpielfeld::event(QEvent* event) {
+    // The digit keys of the main keyboard choose a mode; those of the keypad do nothing, so they
+    // are kept from the mode items' shortcuts (which would take them as well).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & Qt::KeypadModifier) && key->key() >= Qt::Key_0 &&
+            key->key() <= Qt::Key_9) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void TSpielfeld::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Handler.SpielfeldPaint(painter);
+    FHandler.SpielfeldPaint(painter);
+    if (FCursorShown && hasFocus()) {
+        DrawCursor(painter);
+    }
+}
+
+// Three nested frames around the cell box, black, white and black, so that the cursor reads on
+// either palette, on ball images and on the empty background alike.
+void TSpielfeld::DrawCursor(QPainter& painter) const {
+    const TBoardGeometry& geometry = FHandler.Geometry();
+    if (geometry.CellWidth() <= 0 || geometry.CellHeight() <= 0) {
+        return;
+    }
+    const QRect box(geometry.TileX(FCursor.Column) - geometry.GapX(),
+                    geometry.TileY(FCursor.Row) - geometry.GapY(), geometry.CellWidth(),
+                    geometry.CellHeight());
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    for (int ring = 0; ring < 3; ++ring) {
+        painter.setPen(QPen(ring == 1 ? Qt::white : Qt::black, 1));
+        painter.drawRect(box.adjusted(ring, ring, -1 - ring, -1 - ring));
+    }
+}
+
+void TSpielfeld::keyPressEvent(QKeyEvent* event) {
+    // Keys with Ctrl or Alt belong to the menu.
+    if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const TCell at = FCursor;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        MoveCursor(at.Column - 1, at.Row);
+        break;
+    case Qt::Key_Right:
+        MoveCursor(at.Column + 1, at.Row);
+        break;
+    case Qt::Key_Up:
+        MoveCursor(at.Column, at.Row - 1);
+        break;
+    case Qt::Key_Down:
+        MoveCursor(at.Column, at.Row + 1);
+        break;
+    case Qt::Key_Home:
+        MoveCursor(0, at.Row);
+        break;
+    case Qt::Key_End:
+        MoveCursor(KFieldColumns - 1, at.Row);
+        break;
+    case Qt::Key_PageUp:
+        MoveCursor(at.Column, 0);
+        break;
+    case Qt::Key_PageDown:
+        MoveCursor(at.Column, KRows - 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ShowCursor(true);
+        FHandler.SpielfeldCellUp(FCursor); // as a mouse release over the cursor's cell
+        break;
+    case Qt::Key_Escape:
+        ShowCursor(true);
+        FHandler.SpielfeldCellUp({}); // as a click beside the cells
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+}
+
+void TSpielfeld::MoveCursor(int column, int row) {
+    const TCell to{std::clamp(column, 0, KFieldColumns - 1), std::clamp(row, 0, KRows - 1)};
+    const bool moved = to.Column != FCursor.Column || to.Row != FCursor.Row;
+    FCursor = to;
+    FCursorShown = true;
+    repaint();
+    if (moved) {
+        AnnounceFocus();
+    }
+}
+
+void TSpielfeld::ShowCursor(bool shown) {
+    if (shown != FCursorShown) {
+        FCursorShown = shown;
+        update();
+    }
+}
+
+void TSpielfeld::mousePressEvent(QMouseEvent* event) {
+    ShowCursor(false);
+    QWidget::mousePressEvent(event);
 }
 
 void TSpielfeld::mouseReleaseEvent(QMouseEvent* event) {
+    ShowCursor(false);
     const QPointF position = event->position();
-    Handler.SpielfeldMouseUp(event->button(), event->modifiers(),
-                             static_cast<int>(std::floor(position.x())),
-                             static_cast<int>(std::floor(position.y())));
+    FHandler.SpielfeldMouseUp(event->button(), event->modifiers(),
+                              static_cast<int>(std::floor(position.x())),
+                              static_cast<int>(std::floor(position.y())));
+}
+
+void TSpielfeld::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        ShowCursor(true);
+    }
+    update();
+    AnnounceFocus();
+}
+
+void TSpielfeld::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void TSpielfeld::AnnounceFocus() const {
+    if (!QAccessible::isActive() || !hasFocus()) {
+        return;
+    }
+    QAccessibleEvent focus(const_cast<TSpielfeld*>(this), QAccessible::Focus);
+    focus.setChild(CellChildIndex(FCursor));
+    QAccessible::updateAccessibility(&focus);
+}
+
+void TSpielfeld::MarkingChanged() {
+    if (QAccessible::isActive()) {
+        QAccessibleEvent selection(this, QAccessible::SelectionWithin);
+        QAccessible::updateAccessibility(&selection);
+    }
+}
+
+void TSpielfeld::BoardChanged() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+    MarkingChanged();
+    // The ball under the cursor may be another now.
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    name.setChild(CellChildIndex(FCursor));
+    QAccessible::updateAccessibility(&name);
+}
+
+void TSpielfeld::GameOver() {
+    if (QAccessible::isActive()) {
+        QAccessibleEvent over(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&over);
+    }
 }
 
 } // namespace brimbal

@@ -2,13 +2,19 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "BoardGeometry.h"
+
 #include <Qt>
 
 class QPainter;
 
 namespace brimbal {
 
-// Where the board's paint box sends its paint requests and mouse releases.
+class TGame;
+struct TOptions;
+
+// Where the board's paint box sends its paint requests, mouse releases and the keys that act on
+// a cell, and what it reads of the board for its keyboard cursor and for assistive technology.
 class ISpielfeldHandler {
 public:
     virtual ~ISpielfeldHandler() = default;
@@ -17,6 +23,12 @@ public:
     // A mouse button was released at pixel (x, y) of the paint box.
     virtual void SpielfeldMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                                   int y) = 0;
+    // A key acts on a cell as a mouse release over it would; (-1, -1) for none.
+    virtual void SpielfeldCellUp(TCell cell) = 0;
+
+    virtual const TGame& Game() const = 0;
+    virtual const TOptions& Options() const = 0;
+    virtual const TBoardGeometry& Geometry() const = 0;
 };
 
 } // namespace brimbal

@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "SpielfeldAccessible.h"
+
+#include "Game.h"
+#include "Palette.h"
+#include "Spielfeld.h"
+#include "SpielfeldHandler.h"
+
+#include <QAccessibleWidget>
+#include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
+
+#include <array>
+
+namespace brimbal {
+
+namespace {
+
+constexpr int KCells = KFieldColumns * KRows;
+
+const ISpielfeldHandler& Board(const TSpielfeld* box) {
+    return box->Handler();
+}
+
+// A rectangle of the paint box on the screen.
+QRect OnScreen(const TSpielfeld* box, const QRect& rect) {
+    return {box->mapToGlobal(rect.topLeft()), rect.size()};
+}
+
+QRect CellBox(const TSpielfeld* box, int column, int row) {
+    const TBoardGeometry& geometry = Board(box).Geometry();
+    return {geometry.TileX(column) - geometry.GapX(), geometry.TileY(row) - geometry.GapY(),
+            geometry.CellWidth(), geometry.CellHeight()};
+}
+
+// Something shown in the paint box that is no object of its own: a cell or a preview ball.
+class TBoardPart : public QAccessibleInterface {
+public:
+    explicit TBoardPart(TSpielfeld* box) : Box(box) {}
+
+    bool isValid() const override { return !Box.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Box ? Box->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QPointer<TSpielfeld> Box;
+};
+
+class TCellAccessible : public TBoardPart, public QAccessibleTableCellInterface {
+public:
+    TCellAccessible(TSpielfeld* box, TCell cell) : TBoardPart(box), Cell(cell) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(Box.data());
+    }
+    QString text(QAccessible::Text text) const override {
+        if (text != QAccessible::Name || !Box) {
+            return {};
+        }
+        return ColourName(Board(Box).Game().Tile(Cell.Column, Cell.Row), Board(Box).Options()) +
+               QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
+    }
+    QRect rect() const override {
+        return Box ? OnScreen(Box, CellBox(Box, Cell.Column, Cell.Row)) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!Box) {
+            return state;
+        }
+        state.selectable = true;
+        state.selected = isSelected();
+        state.focusable = true;
+        state.focused =
+            Box->hasFocus() && Box->Cursor().Column == Cell.Column && Box->Cursor().Row == Cell.Row;
+        state.invisible = !Box->isVisible();
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override {
+        return Box && Board(Box).Game().IsMarked(Cell.Column, Cell.Row);
+    }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return Cell.Column; }
+    int rowIndex() const override { return Cell.Row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    const TCell Cell;
+};
+
+// Registered parts live as long as the interface that hands them out.
+class TPartRegistry {
+public:
+    TPartRegistry() = default;
+    TPartRegistry(const TPartRegistry&) = delete;
+    TPartRegistry& operator=(const TPartRegistry&) = delete;
+    ~TPartRegistry() {
+        for (QAccessible::Id id : Ids) {
+            if (id != 0) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+    template <typename TMake> QAccessibleInterface* Get(int index, TMake make) {
+        if (Ids[index] == 0) {
+            Ids[index] = QAccessible::registerAccessibleInterface(make());
+        }
+        return QAccessible::accessibleInterface(Ids[index]);
+    }
+
+private:
+    std::array<QAccessible::Id, KCells> Ids{};
+};
+
+class TBoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit TBoardTable(TSpielfeld* box)
+        : QAccessibleWidget(box, QAccessible::Table, QStringLiteral("Spielfeld")), Box(box) {}
+
+    QString text(QAccessible::Text text) const override {
+        if (text == QAccessible::Description) {
+            return Board(Box).Game().GameRunning() ? QString() : QStringLiteral("Spiel zu Ende");
+        }
+        return QAccessibleWidget::text(text);
+    }
+    int childCount() const override { return KCells; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= KCells) {
+            return nullptr;
+        }
+        return Cells.Get(index, [&] {
+            return new TCellAccessible(Box, {index % KFieldColumns, index / KFieldColumns});
+        });
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        auto* iface = const_cast<QAccessibleInterface*>(child);
+        if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
+            if (cell->table() == this) {
+                return CellChildIndex({cell->columnIndex(), cell->rowIndex()});
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint local = Box->mapFromGlobal(QPoint(x, y));
+        for (int index = 0; index < KCells; ++index) {
+            if (CellBox(Box, index % KFieldColumns, index / KFieldColumns).contains(local)) {
+                return child(index);
+            }
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return Box->hasFocus() ? child(CellChildIndex(Box->Cursor())) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (row < 0 || row >= KRows || column < 0 || column >= KFieldColumns) {
+            return nullptr;
+        }
+        return child(CellChildIndex({column, row}));
+    }
+    int selectedCellCount() const override { return int(selectedCells().size()); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QList<QAccessibleInterface*> cells;
+        for (int index = 0; index < KCells; ++index) {
+            if (Board(Box).Game().IsMarked(index % KFieldColumns, index / KFieldColumns)) {
+                cells << child(index);
+            }
+        }
+        return cells;
+    }
+    QString columnDescription(int column) const override {
+        return QStringLiteral("Spalte %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override {
+        return QStringLiteral("Zeile %1").arg(row + 1);
+    }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return KFieldColumns; }
+    int rowCount() const override { return KRows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    // Marking is the game's: a click, or Space on a cell.
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    TSpielfeld* Box;
+    mutable TPartRegistry Cells;
+};
+
+bool HasPreview(const TSpielfeld* box) {
+    return Board(box).Game().Modus() != 1;
+}
+
+// The rows of the preview column that hold a ball, from the top.
+QList<int> PreviewRows(const TSpielfeld* box) {
+    QList<int> rows;
+    for (int row = 0; row < KRows; ++row) {
+        if (Board(box).Game().Tile(KPreviewColumn, row) > 0) {
+            rows << row;
+        }
+    }
+    return rows;
+}
+
+// The preview circle of a row, where the drawing puts it.
+QRect PreviewBox(const TSpielfeld* box, int row) {
+    const TBoardGeometry& geometry = Board(box).Geometry();
+    return {geometry.TileWidth() / 4, geometry.TileY(row) + geometry.TileHeight() / 2,
+            geometry.TileWidth() / 4, geometry.TileHeight() / 4};
+}
+
+class TPreviewItem : public TBoardPart {
+public:
+    TPreviewItem(TSpielfeld* box, QAccessibleInterface* list, int row)
+        : TBoardPart(box), List(list), Row(row) {}
+
+    QAccessibleInterface* parent() const override { return List; }
+    QString text(QAccessible::Text text) const override {
+        if (text != QAccessible::Name || !Box) {
+            return {};
+        }
+        return ColourName(Board(Box).Game().Tile(KPreviewColumn, Row), Board(Box).Options()) +
+               QStringLiteral(", Zeile %1").arg(Row + 1);
+    }
+    QRect rect() const override { return Box ? OnScreen(Box, PreviewBox(Box, Row)) : QRect(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !Box || !Box->isVisible();
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QAccessibleInterface* List;
+    const int Row;
+};
+
+class TPreviewList : public TBoardPart {
+public:
+    TPreviewList(TSpielfeld* box, QAccessibleInterface* window) : TBoardPart(box), Window(window) {}
+
+    QAccessibleInterface* parent() const override { return Window; }
+    QAccessibleInterface* child(int index) const override {
+        const QList<int> rows = Box ? PreviewRows(Box) : QList<int>();
+        if (index < 0 || index >= rows.size()) {
+            return nullptr;
+        }
+        const int row = rows[index];
+        return Items.Get(
+            row, [&] { return new TPreviewItem(Box, const_cast<TPreviewList*>(this), row); });
+    }
+    int childCount() const override { return Box ? int(PreviewRows(Box).size()) : 0; }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int index = 0; index < childCount(); ++index) {
+            if (this->child(index) == child) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    QString text(QAccessible::Text text) const override {
+        return text == QAccessible::Name ? QStringLiteral("Vorschau") : QString();
+    }
+    QRect rect() const override {
+        if (!Box) {
+            return {};
+        }
+        const TBoardGeometry& geometry = Board(Box).Geometry();
+        return OnScreen(Box, QRect(0, geometry.FieldTop(), std::max(0, geometry.FieldLeft()),
+                                   KRows * geometry.CellHeight()));
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !Box || !Box->isVisible() || !HasPreview(Box);
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QAccessibleInterface* Window;
+    mutable TPartRegistry Items;
+};
+
+// The main window holding the board, with the preview list beside the board's table.
+class TBoardWindow : public QAccessibleWidget {
+public:
+    TBoardWindow(QMainWindow* window, TSpielfeld* box)
+        : QAccessibleWidget(window, QAccessible::Window), Box(box) {}
+    ~TBoardWindow() override {
+        if (PreviewId != 0) {
+            QAccessible::deleteAccessibleInterface(PreviewId);
+        }
+    }
+    TBoardWindow(const TBoardWindow&) = delete;
+    TBoardWindow& operator=(const TBoardWindow&) = delete;
+
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + (Box && HasPreview(Box) ? 1 : 0);
+    }
+    QAccessibleInterface* child(int index) const override {
+        if (index == QAccessibleWidget::childCount() && Box && HasPreview(Box)) {
+            return Preview();
+        }
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (PreviewId != 0 && child == QAccessible::accessibleInterface(PreviewId)) {
+            return Box && HasPreview(Box) ? QAccessibleWidget::childCount() : -1;
+        }
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    QAccessibleInterface* Preview() const {
+        if (PreviewId == 0) {
+            PreviewId = QAccessible::registerAccessibleInterface(
+                new TPreviewList(Box, const_cast<TBoardWindow*>(this)));
+        }
+        return QAccessible::accessibleInterface(PreviewId);
+    }
+
+    QPointer<TSpielfeld> Box;
+    mutable QAccessible::Id PreviewId = 0;
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<TSpielfeld*>(object)) {
+        return new TBoardTable(box);
+    }
+    if (auto* window = qobject_cast<QMainWindow*>(object)) {
+        if (auto* box = qobject_cast<TSpielfeld*>(window->centralWidget())) {
+            return new TBoardWindow(window, box);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallSpielfeldAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+int CellChildIndex(TCell cell) {
+    return cell.Row * KFieldColumns + cell.Column;
+}
+
+} // namespace brimbal

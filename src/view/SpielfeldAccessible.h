@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include "BoardGeometry.h"
+
+namespace brimbal {
+
+// The board as assistive technology (a screen reader) sees it: the paint box is a table named
+// "Spielfeld" of the 11 x 11 cells of the field, row 0 at the top and column 0 at the left. Each
+// cell is named after its ball and where it is, counted from 1 as people count ("Rot, Spalte 3,
+// Zeile 5"; "Leer" for an empty cell); the marked cells are selected, and the cell under the
+// keyboard cursor has the focus while the board has it. Beside the table, in the main window,
+// the preview column is a list named "Vorschau" in the modes that have one.
+// Installs the factory that gives the paint box and its window these views; once is enough.
+void InstallSpielfeldAccessibility();
+
+// The table's child index of a cell: row by row, from the top left.
+int CellChildIndex(TCell cell);
+
+} // namespace brimbal

@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+// The board as a screen reader sees it, through Qt's accessibility interfaces.
+#include "BoardPicture.h"
+#include "DEnterName.h"
+#include "Main.h"
+#include "ModalAnswer.h"
+#include "SettingsFixture.h"
+#include "Spielfeld.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <memory>
+
+using namespace brimbal;
+
+namespace {
+
+// Columns 6 to 8 of the bottom rows: a group of three 1s, a pair of 2s, lone tiles.
+const TBoardPicture KBoard{"...........", "...........", "...........", "...........",
+                           "...........", "...........", "...........", "...........",
+                           "......3....", "......12...", "......11225"};
+
+QList<QAccessible::Event> Events;
+
+void Record(QAccessibleEvent* event) {
+    Events << event->type();
+}
+
+QStringList Names(const QList<QAccessibleInterface*>& cells) {
+    QStringList names;
+    for (const QAccessibleInterface* cell : cells) {
+        names << cell->text(QAccessible::Name);
+    }
+    return names;
+}
+
+} // namespace
+
+class TestAccessible : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void table();
+    void cellNames_data();
+    void cellNames();
+    void selectionAndFocus();
+    void preview_data();
+    void preview();
+    void changesAreTold();
+
+private:
+    QAccessibleInterface* Table() const {
+        return QAccessible::queryAccessibleInterface(Frm->Spielfeld());
+    }
+    void Key(Qt::Key key) { QTest::keyClick(Frm->Spielfeld(), key); }
+
+    std::unique_ptr<TSettingsDir> Settings;
+    std::unique_ptr<TFrmMain> Frm;
+};
+
+void TestAccessible::initTestCase() {
+    QAccessible::installUpdateHandler(Record);
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    QVERIFY(QAccessible::isActive());
+}
+
+void TestAccessible::init() {
+    Settings = std::make_unique<TSettingsDir>();
+    Frm = std::make_unique<TFrmMain>();
+    Frm->show();
+    QApplication::setActiveWindow(Frm.get());
+    QVERIFY(QTest::qWaitForWindowActive(Frm.get()));
+    LoadBoardPicture(Frm->Game(), KBoard);
+    Frm->SetNeedsRedraw();
+    Frm->RepaintSpielfeld();
+    Events.clear();
+}
+
+void TestAccessible::cleanup() {
+    Frm.reset();
+    Settings.reset();
+}
+
+// The paint box is a table of the field's 11 x 11 cells, named "Spielfeld".
+void TestAccessible::table() {
+    QAccessibleInterface* table = Table();
+    QVERIFY(table);
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->text(QAccessible::Name), QString("Spielfeld"));
+    QAccessibleTableInterface* cells = table->tableInterface();
+    QVERIFY(cells);
+    QCOMPARE(cells->rowCount(), 11);
+    QCOMPARE(cells->columnCount(), 11);
+    QCOMPARE(table->childCount(), 121);
+    // Each cell knows its place, and the table finds it again.
+    for (int row : {0, 4, 10}) {
+        for (int column : {0, 7, 10}) {
+            QAccessibleInterface* cell = cells->cellAt(row, column);
+            QCOMPARE(cell->tableCellInterface()->rowIndex(), row);
+            QCOMPARE(cell->tableCellInterface()->columnIndex(), column);
+            QCOMPARE(table->child(table->indexOfChild(cell)), cell);
+            QCOMPARE(cell->parent(), table);
+            QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        }
+    }
+}
+
+void TestAccessible::cellNames_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("names");
+    const QStringList cells{"Leer, Spalte 1, Zeile 1", "Rot, Spalte 7, Zeile 11",
+                            "Gelb, Spalte 7, Zeile 9"};
+    QTest::newRow("normal palette")
+        << "" << QStringList{cells[0], cells[1], cells[2], "Hellblau, Spalte 11, Zeile 11"};
+    QTest::newRow("other palette") << "OptionenAltFarben"
+                                   << QStringList{cells[0], cells[1], "Hellblau, Spalte 7, Zeile 9",
+                                                  "Dunkelgrau, Spalte 11, Zeile 11"};
+    QTest::newRow("ball images") << "OptionenAnzeigeBitmaps"
+                                 << QStringList{cells[0], cells[1], cells[2],
+                                                "Blau, Spalte 11, Zeile 11"};
+}
+
+// A cell is named after its ball as the board shows it, then where it is, counted from 1.
+void TestAccessible::cellNames() {
+    QFETCH(QString, option);
+    QFETCH(QStringList, names);
+    if (!option.isEmpty()) {
+        Frm->findChild<QAction*>(option)->trigger();
+    }
+    QAccessibleTableInterface* cells = Table()->tableInterface();
+    QCOMPARE(Names({cells->cellAt(0, 0), cells->cellAt(10, 6), cells->cellAt(8, 6),
+                    cells->cellAt(10, 10)}),
+             names);
+}
+
+// The marked group is the table's selection; the cursor's cell has the focus.
+void TestAccessible::selectionAndFocus() {
+    QAccessibleTableInterface* cells = Table()->tableInterface();
+    QCOMPARE(cells->selectedCellCount(), 0);
+    for (int i = 0; i < 6; ++i) {
+        Key(Qt::Key_Right);
+    }
+    for (int i = 0; i < 10; ++i) {
+        Key(Qt::Key_Down);
+    }
+    QAccessibleInterface* cursor = cells->cellAt(10, 6);
+    QVERIFY(cursor->state().focused);
+    QCOMPARE(Table()->focusChild(), cursor);
+    QVERIFY(!cells->cellAt(10, 5)->state().focused);
+    Key(Qt::Key_Space);
+    QCOMPARE(Names(cells->selectedCells()),
+             QStringList({"Rot, Spalte 7, Zeile 10", "Rot, Spalte 7, Zeile 11",
+                          "Rot, Spalte 8, Zeile 11"}));
+    QVERIFY(cursor->state().selected);
+    QVERIFY(!cells->cellAt(10, 8)->state().selected);
+}
+
+void TestAccessible::preview_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("mode 1 has none") << 1;
+    QTest::newRow("mode 2") << 2;
+}
+
+// Beside the table, the window holds the preview column as a list in the modes that have one.
+void TestAccessible::preview() {
+    QFETCH(int, mode);
+    Frm->SetModus(mode);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Frm.get());
+    QAccessibleInterface* list = nullptr;
+    for (int i = 0; i < window->childCount(); ++i) {
+        if (window->child(i)->text(QAccessible::Name) == "Vorschau") {
+            list = window->child(i);
+            QCOMPARE(window->indexOfChild(list), i);
+        }
+    }
+    QCOMPARE(list != nullptr, mode != 1);
+    if (!list) {
+        return;
+    }
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->parent(), window);
+    int balls = 0;
+    for (int row = 0; row < KRows; ++row) {
+        balls += Frm->Game().Tile(KPreviewColumn, row) > 0;
+    }
+    QCOMPARE(list->childCount(), balls);
+    const QAccessibleInterface* last = list->child(balls - 1);
+    QVERIFY(last->text(QAccessible::Name).endsWith(", Zeile 11"));
+    QCOMPARE(last->role(), QAccessible::ListItem);
+}
+
+// Marking, removing, a new game and the end of a game are told to the screen reader.
+void TestAccessible::changesAreTold() {
+    Key(Qt::Key_End); // the cursor to the top right, on an empty cell
+    Events.clear();
+    Frm->Game().SpielfeldMouseUp(6, 10);
+    QVERIFY(Events.contains(QAccessible::SelectionWithin));
+    Events.clear();
+    Frm->Game().SpielfeldMouseUp(6, 10);
+    QVERIFY(Events.contains(QAccessible::TableModelChanged));
+    QVERIFY(Events.contains(QAccessible::NameChanged));
+    Events.clear();
+    Frm->findChild<QAction*>("DateiNeu")->trigger();
+    QVERIFY(Events.contains(QAccessible::TableModelChanged));
+
+    // The last pair: the game ends, and the table says so while the name entry is open.
+    TBoardPicture pair(KRows, "...........");
+    pair[KRows - 1] = "........11.";
+    LoadBoardPicture(Frm->Game(), pair);
+    QString during;
+    TModalAnswer<TDlgEnterName> answer([&](TDlgEnterName* dialog) {
+        during = Table()->text(QAccessible::Description);
+        dialog->BCancel()->click();
+    });
+    Events.clear();
+    Frm->Game().SpielfeldMouseUp(8, KRows - 1);
+    Frm->Game().SpielfeldMouseUp(8, KRows - 1);
+    QVERIFY(answer.Answered());
+    QVERIFY(Events.contains(QAccessible::DescriptionChanged));
+    QCOMPARE(during, QString("Spiel zu Ende"));
+    QCOMPARE(Table()->text(QAccessible::Description), QString()); // a new game runs
+}
+
+QTEST_MAIN(TestAccessible)
+#include "tst_accessible.moc"
