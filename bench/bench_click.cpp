@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -66,6 +67,22 @@ void BM_ClickRemovesGroup(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickRemovesGroup)->Unit(benchmark::kMicrosecond);
+
+// A key that moves the keyboard cursor, from the key event to the repainted paint box: the
+// back buffer copied and the cursor drawn over it.
+void BM_KeyMovesCursor(benchmark::State& state) {
+    TFrmMain frm;
+    frm.show();
+    QApplication::processEvents();
+    frm.Spielfeld()->setFocus();
+    bool right = true;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(frm.Spielfeld(), &press);
+        right = !right;
+    }
+}
+BENCHMARK(BM_KeyMovesCursor)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
