@@ -1,0 +1,56 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The Brimbal authors
+#
+# Reads the board as a screen reader gets it over AT-SPI: the table "Spielfeld" with its cells,
+# the list "Vorschau", and after the keys that check.sh sends, the marked cells and the focus.
+# Usage (check.sh runs it): board.py list | board.py selected
+import sys
+
+import pyatspi
+
+
+def find(root, predicate, depth=0):
+    if root is None or depth > 12:
+        return None
+    if predicate(root):
+        return root
+    for i in range(root.childCount):
+        found = find(root.getChildAtIndex(i), predicate, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def board():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name.lower() == "brimbal":
+            return app
+    sys.exit("no application 'brimbal' on the accessibility bus")
+
+
+app = board()
+table = find(app, lambda a: a.getRoleName() == "table" and a.name == "Spielfeld")
+if table is None:
+    sys.exit("no table 'Spielfeld'")
+cells = table.queryTable()
+if sys.argv[1:] == ["list"]:
+    print(f"table {table.name!r}: {cells.nRows} rows, {cells.nColumns} columns, "
+          f"{table.childCount} children")
+    for row in (0, 5, 10):
+        print("  " + " | ".join(cells.getAccessibleAt(row, column).name
+                                for column in (0, 1, 10)))
+    preview = find(app, lambda a: a.getRoleName() == "list" and a.name == "Vorschau")
+    print("list 'Vorschau':", "none" if preview is None else
+          [preview.getChildAtIndex(i).name for i in range(preview.childCount)])
+else:
+    selected = [cells.getAccessibleAt(r, c).name
+                for r in range(cells.nRows) for c in range(cells.nColumns)
+                if cells.isSelected(r, c)]
+    focused = [cells.getAccessibleAt(r, c).name
+               for r in range(cells.nRows) for c in range(cells.nColumns)
+               if cells.getAccessibleAt(r, c).getState().contains(pyatspi.STATE_FOCUSED)]
+    print("selected:", selected)
+    print("focused:", focused)
