@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 // One click on the real main window, from the mouse release to the repainted paint box.
+#include "BenchMain.h"
 #include "BoardPicture.h"
 #include "Main.h"
 #include "Spielfeld.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -87,15 +86,5 @@ BENCHMARK(BM_KeyMovesCursor)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    // The window loads and saves its settings: keep them away from the user's own.
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

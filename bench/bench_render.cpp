@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 // How fast the board is drawn into the back buffer: full redraws and the outline of a group.
+#include "BenchMain.h"
 #include "BoardGeometry.h"
 #include "BoardRenderer.h"
 #include "Game.h"
 #include "NullGameHost.h"
 #include "Random.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -92,12 +91,5 @@ BENCHMARK(BM_SpielfeldDrawMarkierung)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

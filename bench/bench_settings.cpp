@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 // Saving the options and tables as a window does after a filed score, and opening a settings file
 // that holds far more than the game ever writes.
+#include "BenchMain.h"
 #include "DHighscore.h"
 #include "Options.h"
 #include "Settings.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -83,15 +83,5 @@ BENCHMARK(BM_Save)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
-    QDir().mkpath(settings.path() + "/Zelkor");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -206,16 +206,7 @@ void TestAbout::linkTargets() {
 }
 
 void TestAbout::layout_data() {
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<bool>("asDesigned");
-    // With a small font the design has room for everything, whatever the style.
-    QFont small(QStringLiteral("Liberation Sans"));
-    small.setPixelSize(9);
-    QTest::newRow("small font") << small << true;
-    QTest::newRow("application font") << QApplication::font() << false;
-    QFont large(QStringLiteral("Liberation Serif"));
-    large.setPixelSize(24);
-    QTest::newRow("large font") << large << false;
+    AddFontRows();
 }
 
 // Every control stays in its place, unless the font needs more room: then the group boxes grow
@@ -223,11 +214,9 @@ void TestAbout::layout_data() {
 void TestAbout::layout() {
     QFETCH(QFont, font);
     QFETCH(bool, asDesigned);
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font);
     const TFakeVersion source = FullVersion();
-    TFrmAbout dialog(source);
-    QApplication::setFont(applicationFont);
+    const auto made = MadeWithFont<TFrmAbout>(font, source);
+    TFrmAbout& dialog = *made;
 
     const std::pair<const TDialogLayout*, const QWidget*> layouts[] = {
         {&dialog.Layout(), &dialog},

@@ -5,11 +5,40 @@
 #include "DialogLayout.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 #include <QWidget>
 
+#include <memory>
+
 namespace brimbal {
+
+// The fonts a layout is tried with: a small one that leaves room for the whole design, the
+// application's own, and a large one. Columns "font" and "asDesigned".
+inline void AddFontRows() {
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("asDesigned");
+    QFont small(QStringLiteral("Liberation Sans"));
+    small.setPixelSize(9);
+    QTest::newRow("small font") << small << true;
+    QTest::newRow("application font") << QApplication::font() << false;
+    QFont large(QStringLiteral("Liberation Serif"));
+    large.setPixelSize(24);
+    QTest::newRow("large font") << large << false;
+}
+
+// A window made while the application's font is the one given, as a user's font setting would
+// have it.
+template <typename TWindow, typename... TArguments>
+std::unique_ptr<TWindow> MadeWithFont(const QFont& font, const TArguments&... arguments) {
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(font);
+    auto window = std::make_unique<TWindow>(arguments...);
+    QApplication::setFont(applicationFont);
+    return window;
+}
 
 // What a player would find wrong with controls laid out by their table, or an empty text when
 // nothing is:

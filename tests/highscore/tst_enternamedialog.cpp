@@ -54,26 +54,16 @@ void TestEnterNameDialog::controls() {
 }
 
 void TestEnterNameDialog::layout_data() {
-    QTest::addColumn<QFont>("font");
-    // Even with a small font the style's buttons are wider than the 73 pixels designed for
-    // them, so the dialog never stands exactly as designed.
-    QFont small(QStringLiteral("Liberation Sans"));
-    small.setPixelSize(9);
-    QTest::newRow("small font") << small;
-    QTest::newRow("application font") << QApplication::font();
-    QFont large(QStringLiteral("Liberation Serif"));
-    large.setPixelSize(24);
-    QTest::newRow("large font") << large;
+    AddFontRows();
 }
 
 // The controls make room for the font without clipping, overlapping or leaving the design's
-// order; resizing leaves them where they are.
+// order; resizing leaves them where they are. (Even with the small font the style's buttons are
+// wider than the 73 pixels designed for them, so the dialog never stands quite as designed.)
 void TestEnterNameDialog::layout() {
     QFETCH(QFont, font);
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font);
-    TDlgEnterName dialog;
-    QApplication::setFont(applicationFont);
+    const auto made = MadeWithFont<TDlgEnterName>(font);
+    TDlgEnterName& dialog = *made;
     const QString fault = LayoutFault(dialog.Layout(), dialog);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // The labels and fields of points and rank line up.

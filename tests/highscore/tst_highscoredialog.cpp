@@ -449,25 +449,14 @@ void TestHighscoreDialog::capitalUmlautsShow() {
 }
 
 void TestHighscoreDialog::layout_data() {
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<bool>("asDesigned");
-    // With a small font the design has room for everything.
-    QFont small(QStringLiteral("Liberation Sans"));
-    small.setPixelSize(9);
-    QTest::newRow("small font") << small << true;
-    QTest::newRow("application font") << QApplication::font() << false;
-    QFont large(QStringLiteral("Liberation Serif"));
-    large.setPixelSize(24);
-    QTest::newRow("large font") << large << false;
+    AddFontRows();
 }
 
 void TestHighscoreDialog::layout() {
     QFETCH(QFont, font);
     QFETCH(bool, asDesigned);
-    const QFont applicationFont = QApplication::font();
-    QApplication::setFont(font);
-    TDlgHighscore dialog;
-    QApplication::setFont(applicationFont);
+    const auto made = MadeWithFont<TDlgHighscore>(font);
+    TDlgHighscore& dialog = *made;
     dialog.Init();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Highscore-Tabelle"));
     QCOMPARE(dialog.Label1()->text(), QStringLiteral("Modus"));
