@@ -45,6 +45,12 @@ bool StartProgram(QProcess& program, const QTemporaryDir& home, const QString& d
     } else {
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("DISPLAY", display);
+        // Under AddressSanitizer: libxkbcommon-x11 copies a keymap name with strndup past its
+        // end, which the strict string checks report; the check stays on for our own code in
+        // every other test.
+        environment.insert("ASAN_OPTIONS",
+                           environment.value("ASAN_OPTIONS")
+                               .replace("strict_string_checks=1", "strict_string_checks=0"));
     }
     environment.insert("HOME", home.path());
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
