@@ -27,8 +27,6 @@ QString CongratulationText(const QString& pushedName, int rank);
 // would; the player's "Abbrechen" still files nothing.
 class TPendingScore {
 public:
-    // Whether the name entry is open with a score not yet filed.
-    bool Waiting() const { return Dialog != nullptr; }
     // Files the waiting score under the name in the field, unless that is empty. With
     // closeDialog the dialog then closes as after "Eintragen". True when an entry was filed.
     bool File(bool closeDialog);

@@ -81,6 +81,8 @@ void AllowEventLoops() {
 
 } // namespace
 
+using namespace brimbal;
+
 class TestSignals : public QObject {
     Q_OBJECT
 
@@ -173,11 +175,10 @@ void TestSignals::xServerGone() {
 // A signal while the name entry shows a typed name files the score under that name, then
 // saves, before the program ends.
 void TestSignals::signalDuringNameEntry() {
-    using namespace brimbal;
     TSettingsDir settings;
     TFrmMain frm;
     frm.show();
-    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); });
+    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); }); // as the program entry does
     QVERIFY(closer.Installed());
     TBoardPicture board(KRows, "...........");
     board[KRows - 1] = "........11.";
@@ -198,11 +199,10 @@ void TestSignals::signalDuringNameEntry() {
 // A signal that arrives while a modal dialog is open closes the main window the normal way and
 // leaves the dialog's event loop too.
 void TestSignals::signalDuringModalDialog() {
-    using namespace brimbal;
     TSettingsDir settings;
     TFrmMain frm;
     frm.show();
-    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); });
+    TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); }); // as the program entry does
     QVERIFY(closer.Installed());
     frm.DlgHighscore()->Add(1, "Ann", "d", 70, 6);
     TModalAnswer<TDlgHighscore> answer([](TDlgHighscore*) { ::raise(SIGTERM); });
