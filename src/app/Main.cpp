@@ -226,11 +226,6 @@ void TFrmMain::CreateMenus() {
 void TFrmMain::CreateStatusBar() {
     FStatusBar = new TStatusBar(this);
     setStatusBar(FStatusBar);
-    // The widest texts of the score and the clock: 32-bit points, hours up to 99.
-    FStatusBar->SetWidestTexts(1, {QString::fromUtf8(KScoreText) + QStringLiteral("2147483647")});
-    const QString longest = QString::fromStdString(DurationText(99, 59, 59));
-    FStatusBar->SetWidestTexts(
-        2, {QString::fromUtf8(KGameTimeText) + longest, QString::fromUtf8(KRunTimeText) + longest});
 }
 
 void TFrmMain::FormCreate() {

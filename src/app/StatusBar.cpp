@@ -26,13 +26,18 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
         label->setTextFormat(Qt::PlainText);
         Panels[panel] = label;
     }
-    LayoutPanels();
+    LayoutPanels(); // the creation texts never show: the game writes its own at once
 }
 
 void TStatusBar::SetPanelText(int panel, const QString& text) {
-    if (panel >= 0 && panel < KPanels) {
-        Panels[panel]->setText(text);
-        Panels[panel]->setToolTip(QString()); // a tool tip belongs to the text it came with
+    if (panel < 0 || panel >= KPanels) {
+        return;
+    }
+    Panels[panel]->setText(text);
+    Panels[panel]->setToolTip(QString()); // a tool tip belongs to the text it came with
+    if (panel > 0 && Need(panel) > Widths[panel]) {
+        Widths[panel] = Need(panel);
+        LayoutPanels();
     }
 }
 
@@ -44,41 +49,20 @@ QLabel* TStatusBar::Panel(int panel) const {
     return panel >= 0 && panel < KPanels ? Panels[panel] : nullptr;
 }
 
-void TStatusBar::SetWidestTexts(int panel, const QStringList& texts) {
-    if (panel > 0 && panel < KPanels) {
-        WidestTexts[panel] = texts;
-        LayoutPanels();
-    }
+int TStatusBar::PanelWidth(int panel) const {
+    return panel > 0 && panel < KPanels ? Widths[panel] : 0;
 }
 
-int TStatusBar::PanelWidth(int panel) const {
-    if (panel <= 0 || panel >= KPanels) {
-        return 0;
-    }
+int TStatusBar::Need(int panel) const {
     const QLabel* label = Panels[panel];
-    const QFontMetrics metrics = label->fontMetrics();
-    QChar widestDigit('0');
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        if (metrics.horizontalAdvance(QLatin1Char(digit)) >
-            metrics.horizontalAdvance(widestDigit)) {
-            widestDigit = QLatin1Char(digit);
-        }
-    }
     // What a label adds to its text: frame, margins and the indent on its left.
     const QMargins margins = label->contentsMargins();
     const int extra = margins.left() + margins.right() + 2 * label->margin() + label->indent();
-    int width = KDesignWidths[panel];
-    for (QString text : WidestTexts[panel]) {
-        for (QChar& c : text) {
-            if (c.isDigit()) {
-                c = widestDigit;
-            }
-        }
-        // Measured as the label measures its text.
-        width = std::max(
-            width, metrics.boundingRect(QRect(), int(label->alignment()), text).width() + extra);
-    }
-    return width;
+    // Measured as the label measures its text.
+    return label->fontMetrics()
+               .boundingRect(QRect(), int(label->alignment()), label->text())
+               .width() +
+           extra;
 }
 
 QSize TStatusBar::sizeHint() const {
@@ -98,6 +82,9 @@ void TStatusBar::resizeEvent(QResizeEvent* event) {
 void TStatusBar::changeEvent(QEvent* event) {
     QStatusBar::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        for (int panel = 1; panel < KPanels; ++panel) {
+            Widths[panel] = std::max(KDesignWidths[panel], Need(panel));
+        }
         LayoutPanels();
     }
 }

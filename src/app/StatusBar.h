@@ -9,8 +9,9 @@ class QLabel;
 namespace brimbal {
 
 // The status bar of the main window: panel 0 for hints and messages, panel 1 for the score and
-// panel 2 for the clock. Panels 1 and 2 keep their widths, at least 100 and 180 pixels and as
-// much as their widest texts need in the current font; panel 0 takes what they leave.
+// panel 2 for the clock. Panels 1 and 2 are 100 and 180 pixels wide, and panel 0 takes what they
+// leave. A text that needs more room than its panel has widens the panel by what it needs, and
+// the panel keeps that width, so that the clock does not make it jump back and forth.
 class TStatusBar : public QStatusBar {
     Q_OBJECT
 
@@ -23,8 +24,6 @@ public:
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
     QLabel* Panel(int panel) const;
-    // The texts that panel 1 or 2 must show whole; digits count as the widest digit.
-    void SetWidestTexts(int panel, const QStringList& texts);
     // The width of panel 1 or 2.
     int PanelWidth(int panel) const;
 
@@ -37,9 +36,11 @@ protected:
 
 private:
     void LayoutPanels();
+    // The width panel 1 or 2 needs for its text in the current font.
+    int Need(int panel) const;
 
     QLabel* Panels[KPanels] = {};
-    QStringList WidestTexts[KPanels];
+    int Widths[KPanels] = {KDesignWidths[0], KDesignWidths[1], KDesignWidths[2]};
 };
 
 } // namespace brimbal

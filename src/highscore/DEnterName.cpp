@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
 
+#include "GameoverFlow.h"
+#include "UHilist.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +23,6 @@ void TDlgEnterName::CreateControls() {
     FLText = new QLabel(this);
     FLText->setObjectName(QStringLiteral("LText"));
     FLText->setTextFormat(Qt::PlainText);
-    // The congratulation wraps within its box, which has room for several lines, so that a long
-    // name never cuts off the rank.
-    FLText->setWordWrap(true);
     FLText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     FLabel3 = new QLabel(QStringLiteral("Punkte:"), this);
@@ -67,8 +67,8 @@ void TDlgEnterName::CreateControls() {
     connect(FBOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(FBCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The form's design; the congratulation, the name field and the buttons move down when the
-    // congratulation needs more lines than its box holds.
+    // The form's design. The buttons and the name field's right edge move along with the
+    // congratulation's right edge.
     FLayout = TDialogLayout(
         {367, 287},
         {
@@ -78,14 +78,24 @@ void TDlgEnterName::CreateControls() {
             TPlace(FLabel2, 232, 32).RightOf(FLText).Below(FLabel3).SameWidth(FLabel3),
             TPlace(FERang, 272, 32, 73).RightOf(FLabel2).Below(FEPunkte),
             TPlace(FLabel1, 16, 152).Below(FLText),
-            TPlace(FEName, 152, 152, 185).RightOf(FLabel1).Below(FLText),
             TPlace(FCHNeu, 8, 232, 153, 17).Below(FLabel1),
-            TPlace(FBOK, 184, 224, 73, 25).RightOf(FCHNeu).Below(FEName),
-            TPlace(FBCancel, 264, 224, 73, 25).RightOf(FBOK).Below(FEName).AlignRight(FEName),
+            TPlace(FBCancel, 264, 224, 73, 25).Below(FLabel1).AlignRight(FLText),
+            TPlace(FBOK, 184, 224, 73, 25).RightOf(FCHNeu).Below(FLabel1).LeftOf(FBCancel),
+            TPlace(FEName, 152, 152, 185).RightOf(FLabel1).Below(FLText).AlignRight(FBCancel),
         });
 }
 
 void TDlgEnterName::PlaceControls() {
+    // The congratulation's box is as wide as a congratulation to a name of usual length at the
+    // lowest rank needs on one line. A longer one wraps within it, so that the rank stays in
+    // sight, and the box grows only when the wrapped text needs more lines than it holds.
+    const QString text = FLText->text();
+    FLText->setWordWrap(false);
+    FLText->setMinimumWidth(0);
+    FLText->setText(ScreenText(CongratulationText(QStringLiteral("NAMENLOS"), KScoreRanks)));
+    FLText->setMinimumWidth(FLText->sizeHint().width());
+    FLText->setText(text);
+    FLText->setWordWrap(FLText->sizeHint().width() > FLText->minimumWidth());
     resize(FLayout.Apply());
 }
 

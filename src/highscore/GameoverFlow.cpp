@@ -21,11 +21,6 @@ constexpr int KAnswerNo = 7;
 
 const QString KLineBreak = QStringLiteral("\r\n");
 
-// The texts keep their CR LF line ends; a label shows them as plain line feeds.
-QString ScreenText(QString text) {
-    return text.replace(KLineBreak, QStringLiteral("\n"));
-}
-
 int AskNewGame(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ScreenText(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
@@ -38,6 +33,10 @@ int AskNewGame(QWidget* parent, const QString& text) {
 }
 
 } // namespace
+
+QString ScreenText(QString text) {
+    return text.replace(KLineBreak, QStringLiteral("\n"));
+}
 
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
                             const QString& neededName) {

@@ -13,6 +13,9 @@ namespace brimbal {
 class TDlgEnterName;
 class TDlgHighscore;
 
+// A text with CR LF line ends as a label shows it: with plain line feeds.
+QString ScreenText(QString text);
+
 // The message after a game that does not enter the table: the score, and the points and name of
 // the tenth entry that it had to beat. Lines end in CR LF.
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,

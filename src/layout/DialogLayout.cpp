@@ -35,18 +35,19 @@ QSize Need(const TPlace& place) {
     } else if (Stretches(control)) {
         hint.setWidth(0);
     }
+    const QSize least = control->minimumSize();
     const auto* label = qobject_cast<const QLabel*>(control);
     if (label && label->wordWrap() && design.width() > 0) {
         // Wraps within its width; a word longer than the line widens it.
         const QMargins margins = label->contentsMargins();
         const int frame = margins.left() + margins.right() + 2 * label->margin();
+        const int line = std::max(design.width(), least.width());
         const QRect text = label->fontMetrics().boundingRect(
-            QRect(0, 0, design.width() - frame, std::numeric_limits<int>::max() / 2),
+            QRect(0, 0, line - frame, std::numeric_limits<int>::max() / 2),
             int(label->alignment()) | Qt::TextWordWrap, label->text());
-        const int width = std::max(design.width(), text.width() + frame);
+        const int width = std::max(line, text.width() + frame);
         return {width, std::max(design.height(), label->heightForWidth(width))};
     }
-    const QSize least = control->minimumSize();
     return {
         std::max({design.width() > 0 ? design.width() : hint.width(), hint.width(), least.width()}),
         std::max({design.height() > 0 ? design.height() : hint.height(), hint.height(),
@@ -98,12 +99,15 @@ QSize TDialogLayout::Apply(int topMinimum) const {
                            design.height() > 0 ? design.height() : placed[i].height()));
     };
 
-    // Then the places, in the order of the table.
+    // Then the places, in the order of the table. Tops are found as if there were no title
+    // (kept in "pushed"), then cleared of the title and of the control above.
+    std::vector<int> pushed(count);
     for (std::size_t i = 0; i < count; ++i) {
         const TPlace& place = FPlaces[i];
         const QRect design = designed(i);
         QRect& rect = placed[i];
         int x = design.x();
+        pushed[i] = design.y();
         int y = std::max(design.y(), topMinimum);
         if (const std::size_t left = indexOf(place.FRightOf); left < i) {
             const int gap = std::max(KMinGapX, design.left() - designed(left).right() - 1);
@@ -111,7 +115,8 @@ QSize TDialogLayout::Apply(int topMinimum) const {
         }
         if (const std::size_t above = indexOf(place.FBelow); above < i) {
             const int gap = std::max(KMinGapY, design.top() - designed(above).bottom() - 1);
-            y = std::max(y, placed[above].bottom() + 1 + gap);
+            pushed[i] = std::max(pushed[i], pushed[above] + placed[above].height() + gap);
+            y = std::max({pushed[i], topMinimum, placed[above].bottom() + 1 + KMinGapY});
         }
         if (const std::size_t right = indexOf(place.FLeftOf); right < i) {
             const int gap = std::max(KMinGapX, designed(right).left() - design.right() - 1);
@@ -120,12 +125,13 @@ QSize TDialogLayout::Apply(int topMinimum) const {
         rect.moveTo(x, y);
         if (const std::size_t edge = indexOf(place.FAlignRight); edge < i) {
             QRect& other = placed[edge];
-            if (rect.right() > other.right() && Stretches(FPlaces[edge].Control)) {
-                other.setRight(rect.right());
-            } else if (rect.right() < other.right() && Stretches(place.Control)) {
-                rect.setRight(other.right());
+            const int offset = design.right() - designed(edge).right();
+            if (rect.right() > other.right() + offset && Stretches(FPlaces[edge].Control)) {
+                other.setRight(rect.right() - offset);
+            } else if (rect.right() < other.right() + offset && Stretches(place.Control)) {
+                rect.setRight(other.right() + offset);
             } else {
-                rect.moveRight(other.right());
+                rect.moveRight(other.right() + offset);
             }
         }
     }

@@ -29,7 +29,8 @@ public:
         FBelow = control;
         return *this;
     }
-    // Its right edge stays on that control's right edge.
+    // Its right edge keeps its designed distance to that control's right edge (none, where
+    // both end on one line).
     TPlace& AlignRight(QWidget* control) {
         FAlignRight = control;
         return *this;
@@ -56,16 +57,20 @@ public:
 };
 
 // A dialog's designed layout, kept as data, and the one rule by which it makes room when the
-// platform's font needs more than the design gives:
+// platform's font needs more than the design gives. Where a control's caption fits its designed
+// size, the control keeps its designed place and size unless a control before it had to grow:
 // - Every control gets at least its designed size, and more where it asks for more (a caption,
-//   the minimum size a dialog sets on a table). A label that wraps its text keeps its width
-//   and grows in height, or in width where a word is longer than the line.
+//   the minimum size a dialog sets on a table or a label). A label that wraps its text keeps
+//   its width and grows in height, or in width where a word is longer than the line.
 // - A label without a designed height takes the height of the controls that start on its row,
 //   so that its text stands level with theirs.
-// - Positions are minimums: a control moves right or down only to keep its distance to the
-//   controls it stands right of or below. One that is anchored on the right (AlignRight,
-//   LeftOf) keeps its right edge there instead; an edit field, table or group box that is
-//   aligned with a control further right widens to it.
+// - Positions are minimums: a control moves right or down only to keep its designed distance
+//   to the controls it stands right of or below, so what one control grows moves those after
+//   it along. One that is anchored on the right (AlignRight, LeftOf) keeps its distance to
+//   that edge instead; an edit field, table or group box that is aligned with a control
+//   further right widens to it.
+// - A group box's title pushes its controls down only as far as they must go to clear it and
+//   each other (KMinGapY); that push does not carry the designed distances along.
 // - The window (or group box) keeps its designed margins around what it holds, at least
 //   KMinMargin.
 // Relations name controls that come earlier in the table.

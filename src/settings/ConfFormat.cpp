@@ -110,7 +110,14 @@ QString EscapeValue(const QString& text) {
     if (text.startsWith('@')) {
         result += '@'; // a leading "@" is doubled: a single one marks values that are not text
     }
-    for (const QChar c : text) {
+    const qsizetype length = text.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < length && text[i + 1].isLowSurrogate()) {
+            result += c; // a pair stands for one character, which UTF-8 holds
+            result += text[++i];
+            continue;
+        }
         switch (c.unicode()) {
         case '\\':
             result += QStringLiteral("\\\\");
@@ -138,7 +145,10 @@ QString EscapeValue(const QString& text) {
             result += c;
             break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            // Escaped as well: a lone half of a surrogate pair, which UTF-8 cannot hold, and
+            // the byte order mark, which the UTF-8 decoder drops at the start of a value.
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.isSurrogate() ||
+                c.unicode() == 0xFEFF) {
                 result += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             } else {
                 result += c;
@@ -196,8 +206,11 @@ void TConfReader::ReadLine(QByteArrayView line) {
         return;
     }
     if (line.startsWith('[')) {
-        const qsizetype end = line.indexOf(']');
-        Section = line.sliced(1, end < 0 ? line.size() - 1 : end - 1).trimmed().toByteArray();
+        // A section name that is never closed is junk like any other line the reader does not
+        // understand: the section stays, and so do the entries after it.
+        if (const qsizetype end = line.indexOf(']'); end > 0) {
+            Section = line.sliced(1, end - 1).trimmed().toByteArray();
+        }
         return;
     }
     const qsizetype equals = line.indexOf('=');
@@ -214,6 +227,12 @@ void TConfReader::ReadLine(QByteArrayView line) {
     }
     const QString name = QString::fromUtf8(key);
     Values.insert(Section == KGeneral ? name : QString::fromUtf8(Section) + '/' + name, text);
+}
+
+QString StoredText(const QString& text) {
+    QString read;
+    return UnescapeValue(QString::fromUtf8(EscapeValue(text).toUtf8()).trimmed(), read) ? read
+                                                                                        : QString();
 }
 
 QByteArray WriteConf(const TConfValues& values) {

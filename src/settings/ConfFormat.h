@@ -43,6 +43,10 @@ private:
     bool Skipping = false;
 };
 
+// What reading gives back for a value written as this text. Every text is written so that this
+// is the text itself; a window compares what it wrote by this, never by what it meant to write.
+QString StoredText(const QString& text);
+
 // The file's text for the values, written as QSettings writes INI files: "[General]" first, then
 // one section per subkey, names in sorted order.
 QByteArray WriteConf(const TConfValues& values);

@@ -173,4 +173,12 @@ void TNRegistry::WriteString(const QString& name, const QString& value) {
     Values.insert(Key(name), value);
 }
 
+QString TNRegistry::StoredString(const QString& value) {
+#ifdef Q_OS_WIN
+    return value; // the registry holds any text as it is
+#else
+    return StoredText(value);
+#endif
+}
+
 } // namespace brimbal

@@ -56,6 +56,8 @@ public:
     void WriteInteger(const QString& name, std::int32_t value);
     void WriteBool(const QString& name, bool value);
     void WriteString(const QString& name, const QString& value);
+    // What ReadStringDef gives back for a text that WriteString stored.
+    static QString StoredString(const QString& value);
 
     // Stores every value; false when the store refused it, and what it held stays as it was.
     bool Flush();

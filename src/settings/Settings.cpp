@@ -134,6 +134,10 @@ bool TSettingsStore::Save(const TOptions& options, TDlgHighscore& highscore) {
             registry.WriteString(prefix + "D", entry.Date);
             registry.WriteInteger(prefix + "P", entry.Points);
             registry.WriteInteger(prefix + "M", entry.MaxGroup);
+            // Remembered as it will be read back, so that the next save does not take the
+            // window's own entry for another window's.
+            entry.Name = TNRegistry::StoredString(entry.Name);
+            entry.Date = TNRegistry::StoredString(entry.Date);
             written[mode - 1].push_back(entry);
         }
     }

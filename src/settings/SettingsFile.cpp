@@ -54,6 +54,22 @@ bool MakeFolder(const QByteArray& folder) {
     return ::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST;
 }
 
+// Why nothing can ever take the lock at this path, as the end of a sentence about it; empty
+// where there is nothing or a regular file (a lock, or a file that tryLock will judge).
+QString NoLockAt(const QByteArray& path) {
+    struct stat info = {};
+    if (::lstat(path.constData(), &info) != 0) {
+        return {};
+    }
+    if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0) {
+        return QStringLiteral("ist ein Verweis ins Leere");
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return QStringLiteral("ist ein Ordner");
+    }
+    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("ist keine gewöhnliche Datei");
+}
+
 class TFileDescriptor {
 public:
     explicit TFileDescriptor(int fd) : Fd(fd) {}
@@ -129,15 +145,21 @@ bool TSettingsFile::Lock(int timeoutMs) {
         return Fail(SystemText(errno));
     }
     const QString lockPath = FPath + QStringLiteral(".lock");
+    // Something at the lock's path that no program can hold is told at once, by what it is.
+    if (const QString what = NoLockAt(QFile::encodeName(lockPath)); !what.isEmpty()) {
+        return Fail(QStringLiteral("Die Sperrdatei %1 %2").arg(lockPath, what));
+    }
     LockFile = std::make_unique<QLockFile>(lockPath);
     if (LockFile->tryLock(timeoutMs)) {
         return true;
     }
     const QLockFile::LockError error = LockFile->error();
+    const bool held = LockFile->getLockInfo(nullptr, nullptr, nullptr);
     LockFile.reset();
     switch (error) {
     case QLockFile::LockFailedError:
-        return Fail(QStringLiteral("Die Sperrdatei %1 ist belegt").arg(lockPath));
+        return Fail(held ? QStringLiteral("Die Sperrdatei %1 ist belegt").arg(lockPath)
+                         : QStringLiteral("Die Datei %1 ist keine Sperrdatei").arg(lockPath));
     case QLockFile::PermissionError:
         return Fail(SystemText(EACCES) + QStringLiteral(" (%1)").arg(lockPath));
     default:

@@ -19,6 +19,8 @@ namespace brimbal {
 namespace {
 
 constexpr int KCells = KFieldColumns * KRows;
+// The registry's place for the answer about a cell that does not exist.
+constexpr int KNoCell = KCells;
 
 const ISpielfeldHandler& Board(const TSpielfeld* box) {
     return box->Handler();
@@ -53,6 +55,13 @@ protected:
     QPointer<TSpielfeld> Box;
 };
 
+bool OnBoard(TCell cell) {
+    return cell.Column >= 0 && cell.Column < KFieldColumns && cell.Row >= 0 && cell.Row < KRows;
+}
+
+// A cell of the board, or, with a place outside it, the answer to a question about a cell that
+// does not exist: no name, no place, never selected. Qt's AT-SPI bridge uses whatever cellAt
+// answers without checking it, so the table never answers with nothing.
 class TCellAccessible : public TBoardPart, public QAccessibleTableCellInterface {
 public:
     TCellAccessible(TSpielfeld* box, TCell cell) : TBoardPart(box), Cell(cell) {}
@@ -60,20 +69,22 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(Box.data());
     }
+    bool isValid() const override { return TBoardPart::isValid() && OnBoard(Cell); }
     QString text(QAccessible::Text text) const override {
-        if (text != QAccessible::Name || !Box) {
+        if (text != QAccessible::Name || !isValid()) {
             return {};
         }
         return ColourName(Board(Box).Game().Tile(Cell.Column, Cell.Row), Board(Box).Options()) +
                QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
     QRect rect() const override {
-        return Box ? OnScreen(Box, CellBox(Box, Cell.Column, Cell.Row)) : QRect();
+        return isValid() ? OnScreen(Box, CellBox(Box, Cell.Column, Cell.Row)) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
-        if (!Box) {
+        if (!isValid()) {
+            state.invalid = true;
             return state;
         }
         state.selectable = true;
@@ -91,14 +102,14 @@ public:
     }
 
     bool isSelected() const override {
-        return Box && Board(Box).Game().IsMarked(Cell.Column, Cell.Row);
+        return isValid() && Board(Box).Game().IsMarked(Cell.Column, Cell.Row);
     }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return Cell.Column; }
-    int rowIndex() const override { return Cell.Row; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
+    int columnIndex() const override { return OnBoard(Cell) ? Cell.Column : -1; }
+    int rowIndex() const override { return OnBoard(Cell) ? Cell.Row : -1; }
+    int columnExtent() const override { return OnBoard(Cell) ? 1 : 0; }
+    int rowExtent() const override { return OnBoard(Cell) ? 1 : 0; }
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
@@ -126,7 +137,7 @@ public:
     }
 
 private:
-    std::array<QAccessible::Id, KCells> Ids{};
+    std::array<QAccessible::Id, KCells + 1> Ids{};
 };
 
 class TBoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -152,8 +163,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* iface = const_cast<QAccessibleInterface*>(child);
         if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
-            if (cell->table() == this) {
-                return CellChildIndex({cell->columnIndex(), cell->rowIndex()});
+            const TCell place{cell->columnIndex(), cell->rowIndex()};
+            if (cell->table() == this && OnBoard(place)) {
+                return CellChildIndex(place);
             }
         }
         return -1;
@@ -178,8 +190,8 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (row < 0 || row >= KRows || column < 0 || column >= KFieldColumns) {
-            return nullptr;
+        if (!OnBoard({column, row})) {
+            return Cells.Get(KNoCell, [&] { return new TCellAccessible(Box, {-1, -1}); });
         }
         return child(CellChildIndex({column, row}));
     }
@@ -194,10 +206,11 @@ public:
         return cells;
     }
     QString columnDescription(int column) const override {
-        return QStringLiteral("Spalte %1").arg(column + 1);
+        return column >= 0 && column < KFieldColumns ? QStringLiteral("Spalte %1").arg(column + 1)
+                                                     : QString();
     }
     QString rowDescription(int row) const override {
-        return QStringLiteral("Zeile %1").arg(row + 1);
+        return row >= 0 && row < KRows ? QStringLiteral("Zeile %1").arg(row + 1) : QString();
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }

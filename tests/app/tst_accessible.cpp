@@ -17,7 +17,9 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <limits>
 #include <memory>
+#include <utility>
 
 using namespace brimbal;
 
@@ -58,6 +60,7 @@ private slots:
     void preview_data();
     void preview();
     void changesAreTold();
+    void outOfRange();
 
 private:
     QAccessibleInterface* Table() const {
@@ -233,6 +236,38 @@ void TestAccessible::changesAreTold() {
     QVERIFY(Events.contains(QAccessible::DescriptionChanged));
     QCOMPARE(during, QString("Spiel zu Ende"));
     QCOMPARE(Table()->text(QAccessible::Description), QString()); // a new game runs
+}
+
+// Questions about cells, rows, columns and children that do not exist, as any client on the bus
+// may ask them: each gets an empty answer, never a null that the bridge would use.
+void TestAccessible::outOfRange() {
+    Frm->SetModus(2);
+    QAccessibleInterface* table = Table();
+    QAccessibleTableInterface* cells = table->tableInterface();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Frm.get());
+    QAccessibleInterface* list = window->child(window->childCount() - 1);
+    QCOMPARE(list->text(QAccessible::Name), QString("Vorschau"));
+    const int wrong[] = {-1, 11, 121, 1000, std::numeric_limits<int>::min()};
+    for (const int bad : wrong) {
+        for (const auto& [row, column] :
+             {std::pair(bad, 0), std::pair(0, bad), std::pair(bad, bad)}) {
+            // What the bridge does for IsSelected, GetRowExtentAt and GetColumnExtentAt.
+            QAccessibleInterface* cell = cells->cellAt(row, column);
+            QVERIFY(cell && cell->tableCellInterface());
+            QVERIFY(!cell->tableCellInterface()->isSelected());
+            QCOMPARE(cell->tableCellInterface()->rowExtent(), 0);
+            QCOMPARE(cell->tableCellInterface()->columnExtent(), 0);
+            QCOMPARE(cell->text(QAccessible::Name), QString());
+            QCOMPARE(table->indexOfChild(cell), -1);
+        }
+        QVERIFY(!table->child(bad) || table->child(bad)->isValid());
+        QVERIFY(!list->child(bad));
+        QVERIFY(!window->child(bad) || window->child(bad)->isValid());
+        QVERIFY(!cells->isRowSelected(bad) && !cells->isColumnSelected(bad));
+        QCOMPARE(cells->rowDescription(bad), QString());
+        QCOMPARE(cells->columnDescription(bad), QString());
+    }
+    QVERIFY(!table->childAt(-100000, -100000));
 }
 
 QTEST_MAIN(TestAccessible)

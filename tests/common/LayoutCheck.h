@@ -93,8 +93,12 @@ inline QString LayoutFault(const TDialogLayout& layout, const QWidget& holder) {
             rect.width() != design.width()) {
             return name + QStringLiteral(" is wider than designed although its caption fits");
         }
-        if (places[i].FAlignRight && rect.right() != places[i].FAlignRight->geometry().right()) {
-            return name + QStringLiteral(" leaves the right edge it is aligned with");
+        for (const TPlace& edge : places) {
+            if (edge.Control == places[i].FAlignRight &&
+                rect.right() - edge.Control->geometry().right() !=
+                    designed(places[i]).right() - designed(edge).right()) {
+                return name + QStringLiteral(" leaves the right edge it is aligned with");
+            }
         }
         for (std::size_t j = 0; j < places.size(); ++j) {
             const QWidget* other = places[j].Control;

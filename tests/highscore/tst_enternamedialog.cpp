@@ -47,7 +47,6 @@ void TestEnterNameDialog::controls() {
     }
     QVERIFY(dialog.EName()->isEnabled());
     QVERIFY(!dialog.EName()->isReadOnly());
-    QVERIFY(dialog.LText()->wordWrap());
     QCOMPARE(dialog.LText()->alignment(), Qt::AlignLeft | Qt::AlignTop);
     // A name is shown as it is, never read as markup.
     QCOMPARE(dialog.LText()->textFormat(), Qt::PlainText);

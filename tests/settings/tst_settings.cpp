@@ -247,11 +247,11 @@ void TestSettings::hostile_data() {
                       "M001S001D=d\nM001S001P=70\nM001S001M=6\nM001S002N=Bob\nM001S002D=e\n"
                       "M001S002P=60\nM001S002M=5\n")
         << soundOn << both;
-    QTest::newRow("unterminated section name")
-        << QByteArray(
-               "[General\nSound=1\nBubble=1\nAltColor=1\n[Highscore\nM001S001N=Ann\nM001S001D=d\n"
-               "M001S001P=70\nM001S001M=6\nM001S002N=Bob\nM001S002D=e\nM001S002P=60\n"
-               "M001S002M=5\n")
+    // A section name that is never closed changes no section, so the entries after it stay.
+    QTest::newRow("unterminated section names")
+        << QByteArray("[General\nSound=1\nBubble=1\n[\nAltColor=1\n[Highscore]\nM001S001N=Ann\n"
+                      "M001S001D=d\n[\nM001S001P=70\nM001S001M=6\n[General\nM001S002N=Bob\n"
+                      "M001S002D=e\n [Foo \nM001S002P=60\nM001S002M=5\n")
         << soundOn << both;
     QTest::newRow("no sections at all")
         << QByteArray("Sound=1\nBubble=1\nAltColor=1\n") << soundOn << QStringList();
@@ -329,6 +329,11 @@ void TestSettings::escaping_data() {
     QTest::newRow("double at") << "@@";
     QTest::newRow("emoji") << QString::fromUtf8("Ball \xf0\x9f\x8e\xb1");
     QTest::newRow("brackets") << "[Highscore]";
+    // Names that UTF-8 cannot hold as they are, or that its decoder changes.
+    QTest::newRow("byte order mark first") << QString(QChar(0xfeff)) + "Ann" + QChar(0xfeff);
+    QTest::newRow("lone surrogates")
+        << QString("a") + QChar(0xd800) + "b" + QChar(0xdc00) + QChar(0xdfff) + QChar(0xd83c);
+    QTest::newRow("noncharacters") << QString(QChar(0xfffe)) + QChar(0xffff) + QChar(0xfffd);
 }
 
 void TestSettings::escaping() {
@@ -337,7 +342,11 @@ void TestSettings::escaping() {
     TDlgHighscore highscore;
     highscore.Init();
     highscore.Add(1, name, name, 10, 2);
-    QVERIFY(TSettingsStore().Save(TOptions(), highscore));
+    // A window that saves again and again takes its own entry for no one else's.
+    TSettingsStore store;
+    for (int save = 0; save < 6; ++save) {
+        QVERIFY(store.Save(TOptions(), highscore));
+    }
     TDlgHighscore loaded;
     loaded.Init();
     TOptions options;

@@ -181,9 +181,12 @@ void TestSettingsFile::notAFile() {
 void TestSettingsFile::leftoverLock_data() {
     QTest::addColumn<QString>("lock");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("folder") << "folder" << false;
-    QTest::newRow("of another machine") << "other host" << false;
-    QTest::newRow("of a process that has ended") << "ended" << true;
+    QTest::addColumn<QString>("reason"); // what the problem says, distinct for each
+    QTest::newRow("folder") << "folder" << false << "ist ein Ordner";
+    QTest::newRow("link to nothing") << "dangling" << false << "ist ein Verweis ins Leere";
+    QTest::newRow("a file that is no lock") << "junk" << false << "ist keine Sperrdatei";
+    QTest::newRow("of another machine") << "other host" << false << "ist belegt";
+    QTest::newRow("of a process that has ended") << "ended" << true << "";
 }
 
 // A lock that is not let go in time fails the save within the bound; one left by a process of
@@ -191,11 +194,17 @@ void TestSettingsFile::leftoverLock_data() {
 void TestSettingsFile::leftoverLock() {
     QFETCH(QString, lock);
     QFETCH(bool, saved);
+    QFETCH(QString, reason);
     TSettingsDir dir;
     QVERIFY(QDir().mkpath(dir.Path() + "/Zelkor"));
     const QString lockPath = dir.FileName() + ".lock";
     if (lock == "folder") {
         QVERIFY(QDir().mkdir(lockPath));
+    } else if (lock == "dangling") {
+        QVERIFY(QFile::link(dir.Path() + "/nowhere", lockPath));
+    } else if (lock == "junk") {
+        QFile file(lockPath);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kein Schloss\n") > 0);
     } else {
         // QLockFile's contents: process id, program name, host name.
         QFile file(lockPath);
@@ -214,6 +223,7 @@ void TestSettingsFile::leftoverLock() {
     QCOMPARE(StoredNames(1), saved ? QStringList{"Ann"} : QStringList());
     if (!saved) {
         QVERIFY(window.Store.Problem().contains(lockPath));
+        QVERIFY2(window.Store.Problem().contains(reason), qPrintable(window.Store.Problem()));
     }
 }
 
