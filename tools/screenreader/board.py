@@ -4,7 +4,7 @@
 #
 # Reads the board as a screen reader gets it over AT-SPI: the table "Spielfeld" with its cells,
 # the list "Vorschau", and after the keys that check.sh sends, the marked cells and the focus.
-# Usage (check.sh runs it): board.py list | board.py selected
+# Usage (check.sh runs it): board.py list | board.py hostile | board.py selected
 import sys
 
 import pyatspi
@@ -45,6 +45,23 @@ if sys.argv[1:] == ["list"]:
     preview = find(app, lambda a: a.getRoleName() == "list" and a.name == "Vorschau")
     print("list 'Vorschau':", "none" if preview is None else
           [preview.getChildAtIndex(i).name for i in range(preview.childCount)])
+elif sys.argv[1:] == ["hostile"]:
+    # Questions about cells that do not exist, as any client on the bus may ask them: each gets
+    # an empty answer or an error, and the game stays.
+    def ask(question):
+        try:
+            return question()
+        except Exception as error:  # the bridge's error reply
+            return type(error).__name__
+    for row, column in ((11, 0), (0, 11), (-1, 0), (121, 1000)):
+        print(f"  ({row}, {column}):", ask(lambda: cells.isSelected(row, column)),
+              ask(lambda: cells.getRowExtentAt(row, column)),
+              ask(lambda: cells.getColumnExtentAt(row, column)),
+              ask(lambda: cells.getAccessibleAt(row, column)))
+    for index in (-1, 121, 1000):
+        print(f"  [{index}]:", ask(lambda: cells.getRowAtIndex(index)),
+              ask(lambda: cells.getRowColumnExtentsAtIndex(index)))
+    print("still there:", cells.nRows, "rows")
 else:
     selected = [cells.getAccessibleAt(r, c).name
                 for r in range(cells.nRows) for c in range(cells.nColumns)

@@ -29,6 +29,8 @@ exec dbus-run-session -- bash -c '
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" 2>/dev/null & game=$!
     sleep 3
     /usr/bin/python3 "$1/board.py" list
+    /usr/bin/python3 "$1/board.py" hostile
+    kill -0 "$game" && echo "the game still runs"
     window=$(xdotool search --sync --name "Brimbal -" | head -n 1)
     xdotool windowactivate --sync "$window"
     # To the bottom row, then the first ball with a neighbour of its colour: mark it.
