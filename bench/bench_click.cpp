@@ -32,7 +32,7 @@ void LoadBoard(TGame& game) {
 }
 
 void Release(TFrmMain& frm, int column, int row) {
-    const TBoardGeometry& g = frm.Geometry();
+    const TBoardGeometry& g = frm.Spielfeld()->Geometry();
     const QPointF at(g.TileX(column) + 5, g.TileY(row) + 5);
     QMouseEvent release(QEvent::MouseButtonRelease, at, frm.Spielfeld()->mapToGlobal(at),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);

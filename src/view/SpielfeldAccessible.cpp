@@ -3,6 +3,7 @@
 #include "SpielfeldAccessible.h"
 
 #include "Game.h"
+#include "Modes.h"
 #include "Palette.h"
 #include "Spielfeld.h"
 #include "SpielfeldHandler.h"
@@ -27,12 +28,6 @@ const ISpielfeldHandler& Board(const TSpielfeld* box) {
 // A rectangle of the paint box on the screen.
 QRect OnScreen(const TSpielfeld* box, const QRect& rect) {
     return {box->mapToGlobal(rect.topLeft()), rect.size()};
-}
-
-QRect CellBox(const TSpielfeld* box, int column, int row) {
-    const TBoardGeometry& geometry = Board(box).Geometry();
-    return {geometry.TileX(column) - geometry.GapX(), geometry.TileY(row) - geometry.GapY(),
-            geometry.CellWidth(), geometry.CellHeight()};
 }
 
 // Something shown in the paint box that is no object of its own: a cell or a preview ball.
@@ -67,9 +62,7 @@ public:
         return ColourName(Board(Box).Game().Tile(Cell.Column, Cell.Row), Board(Box).Options()) +
                QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
-    QRect rect() const override {
-        return Box ? OnScreen(Box, CellBox(Box, Cell.Column, Cell.Row)) : QRect();
-    }
+    QRect rect() const override { return Box ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -145,15 +138,14 @@ public:
         if (index < 0 || index >= KCells) {
             return nullptr;
         }
-        return Cells.Get(index, [&] {
-            return new TCellAccessible(Box, {index % KFieldColumns, index / KFieldColumns});
-        });
+        return Cells.Get(
+            index, [&] { return new TCellAccessible(Box, TBoardGeometry::CellOfIndex(index)); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* iface = const_cast<QAccessibleInterface*>(child);
         if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
             if (cell->table() == this) {
-                return CellChildIndex({cell->columnIndex(), cell->rowIndex()});
+                return TBoardGeometry::IndexOfCell({cell->columnIndex(), cell->rowIndex()});
             }
         }
         return -1;
@@ -161,14 +153,14 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint local = Box->mapFromGlobal(QPoint(x, y));
         for (int index = 0; index < KCells; ++index) {
-            if (CellBox(Box, index % KFieldColumns, index / KFieldColumns).contains(local)) {
+            if (Box->CellRect(TBoardGeometry::CellOfIndex(index)).contains(local)) {
                 return child(index);
             }
         }
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return Box->hasFocus() ? child(CellChildIndex(Box->Cursor())) : nullptr;
+        return Box->hasFocus() ? child(TBoardGeometry::IndexOfCell(Box->Cursor())) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
@@ -181,13 +173,14 @@ public:
         if (row < 0 || row >= KRows || column < 0 || column >= KFieldColumns) {
             return nullptr;
         }
-        return child(CellChildIndex({column, row}));
+        return child(TBoardGeometry::IndexOfCell({column, row}));
     }
     int selectedCellCount() const override { return int(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
         QList<QAccessibleInterface*> cells;
         for (int index = 0; index < KCells; ++index) {
-            if (Board(Box).Game().IsMarked(index % KFieldColumns, index / KFieldColumns)) {
+            const TCell cell = TBoardGeometry::CellOfIndex(index);
+            if (Board(Box).Game().IsMarked(cell.Column, cell.Row)) {
                 cells << child(index);
             }
         }
@@ -220,7 +213,7 @@ private:
 };
 
 bool HasPreview(const TSpielfeld* box) {
-    return Board(box).Game().Modus() != 1;
+    return brimbal::HasPreview(Board(box).Game().Modus());
 }
 
 // The rows of the preview column that hold a ball, from the top.
@@ -232,13 +225,6 @@ QList<int> PreviewRows(const TSpielfeld* box) {
         }
     }
     return rows;
-}
-
-// The preview circle of a row, where the drawing puts it.
-QRect PreviewBox(const TSpielfeld* box, int row) {
-    const TBoardGeometry& geometry = Board(box).Geometry();
-    return {geometry.TileWidth() / 4, geometry.TileY(row) + geometry.TileHeight() / 2,
-            geometry.TileWidth() / 4, geometry.TileHeight() / 4};
 }
 
 class TPreviewItem : public TBoardPart {
@@ -254,7 +240,7 @@ public:
         return ColourName(Board(Box).Game().Tile(KPreviewColumn, Row), Board(Box).Options()) +
                QStringLiteral(", Zeile %1").arg(Row + 1);
     }
-    QRect rect() const override { return Box ? OnScreen(Box, PreviewBox(Box, Row)) : QRect(); }
+    QRect rect() const override { return Box ? OnScreen(Box, Box->PreviewRect(Row)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -298,7 +284,7 @@ public:
         if (!Box) {
             return {};
         }
-        const TBoardGeometry& geometry = Board(Box).Geometry();
+        const TBoardGeometry& geometry = Box->Geometry();
         return OnScreen(Box, QRect(0, geometry.FieldTop(), std::max(0, geometry.FieldLeft()),
                                    KRows * geometry.CellHeight()));
     }
@@ -377,10 +363,6 @@ void InstallSpielfeldAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-int CellChildIndex(TCell cell) {
-    return cell.Row * KFieldColumns + cell.Column;
 }
 
 } // namespace brimbal
