@@ -146,6 +146,16 @@ void TFrmMain::CreateActions() {
     }
     connect(OptionenModus, &QActionGroup::triggered, this, &TFrmMain::OptionenModusClick);
 
+    CreateSwitchActions();
+
+    HilfeSpielregeln =
+        AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
+    HilfeSpielregeln->setEnabled(false);
+    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.");
+    connect(HilfeUeber, &QAction::triggered, this, &TFrmMain::HilfeUeberClick);
+}
+
+void TFrmMain::CreateSwitchActions() {
     for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
         const TSwitchOption& option = KSwitchOptions[row];
         if (option.Menu == ESwitchMenu::None) {
@@ -158,12 +168,6 @@ void TFrmMain::CreateActions() {
                 [this, &option](bool checked) { OptionenSwitchClick(option, checked); });
         OptionenSwitches[row] = item;
     }
-
-    HilfeSpielregeln =
-        AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
-    HilfeSpielregeln->setEnabled(false);
-    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.");
-    connect(HilfeUeber, &QAction::triggered, this, &TFrmMain::HilfeUeberClick);
 }
 
 void TFrmMain::CreateMenus() {

@@ -106,6 +106,7 @@ protected:
 private:
     void FormCreate();
     void CreateActions();
+    void CreateSwitchActions();
     void CreateMenus();
     void AddSwitchItems(QMenu* menu, ESwitchMenu where);
     void CreateStatusBar();
