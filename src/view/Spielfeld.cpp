@@ -57,7 +57,7 @@ void TSpielfeld::RecalcSpielfeld() {
     FNeedsRedraw = true;
 }
 
-void TSpielfeld::FormResize() {
+void TSpielfeld::SizeChanged() {
     RecalcSpielfeld();
     Renderer.SetSize(width(), height(), devicePixelRatio());
 }
@@ -87,12 +87,12 @@ void TSpielfeld::OptionChanged(ESwitchEffect effect) {
 
 void TSpielfeld::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    SizeChanged();
 }
 
 void TSpielfeld::paintEvent(QPaintEvent*) {
     if (Renderer.DevicePixelRatio() != devicePixelRatio()) {
-        FormResize(); // moved to a screen with another device pixel ratio
+        SizeChanged(); // moved to a screen with another device pixel ratio
     }
     if (FNeedsRedraw) {
         Renderer.SpielfeldDraw(FHandler.Game(), FGeometry, FHandler.Options());

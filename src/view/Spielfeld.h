@@ -62,7 +62,7 @@ protected:
 
 private:
     // The back buffer and the geometry for the current size and device pixel ratio.
-    void FormResize();
+    void SizeChanged();
     void MoveCursor(int column, int row);
     void ShowCursor(bool shown);
     void DrawCursor(QPainter& painter) const;
