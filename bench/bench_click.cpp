@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <optional>
+
 using namespace brimbal;
 
 namespace {
@@ -30,7 +32,7 @@ void LoadBoard(TGame& game) {
 }
 
 void Release(TFrmMain& frm, int column, int row) {
-    const TBoardGeometry& g = frm.Geometry();
+    const TBoardGeometry& g = frm.Spielfeld()->Geometry();
     const QPointF at(g.TileX(column) + 5, g.TileY(row) + 5);
     QMouseEvent release(QEvent::MouseButtonRelease, at, frm.Spielfeld()->mapToGlobal(at),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -82,6 +84,22 @@ void BM_KeyMovesCursor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyMovesCursor)->Unit(benchmark::kMicrosecond);
+
+// Start-up: the main window made (settings read from an empty folder, the first game dealt,
+// the dialogs made), shown and painted once. Closing it is not timed.
+void BM_StartUp(benchmark::State& state) {
+    std::optional<TFrmMain> frm;
+    for (auto _ : state) {
+        frm.emplace();
+        frm->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        frm.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -3,8 +3,8 @@
 // Saving the options and tables as a window does after a filed score, and opening a settings file
 // that holds far more than the game ever writes.
 #include "BenchMain.h"
-#include "DHighscore.h"
 #include "Options.h"
+#include "ScoreTables.h"
 #include "Settings.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ void BM_LoadLarge(benchmark::State& state) {
         file.write("[Highscore]\nM001S001N=Ann\nM001S001D=d\nM001S001P=70\nM001S001M=6\n");
     }
     state.counters["megabytes"] = double(QFile(SettingsFileName()).size()) / 1e6;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     const long before = PeakMemoryKb();
     for (auto _ : state) {
@@ -60,7 +60,7 @@ BENCHMARK(BM_LoadLarge)->Unit(benchmark::kMillisecond);
 
 // A save with all five tables full: lock, read the file back, merge, write, rename.
 void BM_Save(benchmark::State& state) {
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     for (int mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {

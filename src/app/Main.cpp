@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusTipEvent>
@@ -27,7 +26,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 namespace brimbal {
@@ -35,9 +33,6 @@ namespace brimbal {
 namespace {
 
 constexpr std::int64_t KMillisecondsPerDay = 86400000;
-// What the clock says before the game time or the program's running time.
-constexpr char KGameTimeText[] = "Spielzeit: ";
-constexpr char KRunTimeText[] = "Programmlaufzeit: ";
 
 double SystemTimeOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
@@ -73,32 +68,35 @@ public:
     }
 };
 
-// An option that a menu item switches: the item, its handler, and the option whose being on
-// greys it out. The handlers and the item's caption and hint stand in CreateActions.
-struct TOptionItem {
-    bool TOptions::*Option;
-    QAction* TFrmMain::*Item;
-    bool TOptions::*GreyedBy;
-};
-
-const TOptionItem KOptionItems[] = {
-    {&TOptions::AnzeigeBitmaps, &TFrmMain::OptionenAnzeigeBitmaps, nullptr},
-    {&TOptions::AltColor, &TFrmMain::OptionenAltFarben, &TOptions::AnzeigeBitmaps},
-    {&TOptions::Bubble, &TFrmMain::OptionenBubble, &TOptions::Quick},
-    {&TOptions::Animation, &TFrmMain::OptionenAnzeigeAnimationen, nullptr},
-    {&TOptions::Sound, &TFrmMain::OptionenSound, nullptr},
-    {&TOptions::Quick, &TFrmMain::OptionenQuickClick, nullptr},
-};
+// Tells the player that the save failed, where and why; true when the player wants to try again.
+bool AskRetrySave(QWidget* parent, const TSettingsStore& store, bool closing) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimbal"),
+                    QStringLiteral("Die Highscores und Einstellungen konnten nicht gespeichert "
+                                   "werden.\n\nDatei: %1\nGrund: %2")
+                        .arg(store.Where(), store.Problem()),
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* retry = box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+    QPushButton* goOn = box.addButton(closing ? QStringLiteral("&Ohne Speichern beenden")
+                                              : QStringLiteral("Ohne Speichern &weiterspielen"),
+                                      QMessageBox::RejectRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(goOn);
+    box.exec();
+    return box.clickedButton() == retry;
+}
 
 } // namespace
 
 TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     : QMainWindow(parent), Clock(clock ? std::move(clock) : TClock(SystemTimeOfDay)),
-      Rng(ClockSeed()), FGame(*this, Rng, FOptions) {
+      Rng(ClockSeed()), FGame(*this, Rng, FOptions),
+      Keeper(FOptions, FScores, [this](const TSettingsStore& store, bool closing) {
+          return AskRetrySave(this, store, closing);
+      }) {
     setObjectName("FrmMain");
     setWindowTitle("Brimbal");
     FSpielfeld = new TSpielfeld(*this, this);
-    FSpielfeld->installEventFilter(this);
     setCentralWidget(FSpielfeld);
     CreateActions();
     CreateMenus();
@@ -148,35 +146,28 @@ void TFrmMain::CreateActions() {
     }
     connect(OptionenModus, &QActionGroup::triggered, this, &TFrmMain::OptionenModusClick);
 
-    auto toggle = [this](const char* name, const char* caption, const char* hint,
-                         void (TFrmMain::*handler)(bool)) {
-        QAction* item = AddAction(name, caption, hint);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-    OptionenAnzeigeBitmaps = toggle("OptionenAnzeigeBitmaps", "Bitmaps",
-                                    "Schöne Bilder für die Kugeln, dafür aber langsamer",
-                                    &TFrmMain::OptionenAnzeigeBitmapsClick);
-    OptionenAltFarben =
-        toggle("OptionenAltFarben", "Andere &Farben", "Verwendet andere Farben und Muster",
-               &TFrmMain::OptionenAltFarbenClick);
-    OptionenBubble = toggle("OptionenBubble", "&Bubble", "", &TFrmMain::OptionenBubbleClick);
-    OptionenAnzeigeAnimationen = toggle("OptionenAnzeigeAnimationen", "Animationen", "",
-                                        &TFrmMain::OptionenAnzeigeAnimationenClick);
-    OptionenAnzeigeAnimationen->setEnabled(false);
-    OptionenSound = toggle("OptionenSound", "&Sound", "Nerviger piepsiger Sound",
-                           &TFrmMain::OptionenSoundClick);
-    OptionenSound->setEnabled(false);
-    OptionenQuickClick = toggle("OptionenQuickClick", "&Schnelles Entfernen",
-                                "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt",
-                                &TFrmMain::OptionenQuickClickClick);
+    CreateSwitchActions();
 
     HilfeSpielregeln =
         AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
     HilfeSpielregeln->setEnabled(false);
     HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.");
     connect(HilfeUeber, &QAction::triggered, this, &TFrmMain::HilfeUeberClick);
+}
+
+void TFrmMain::CreateSwitchActions() {
+    for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
+        const TSwitchOption& option = KSwitchOptions[row];
+        if (option.Menu == ESwitchMenu::None) {
+            continue;
+        }
+        QAction* item = AddAction(option.ActionName, option.Caption, option.Hint);
+        item->setCheckable(true);
+        item->setEnabled(option.Enabled);
+        connect(item, &QAction::triggered, this,
+                [this, &option](bool checked) { OptionenSwitchClick(option, checked); });
+        OptionenSwitches[row] = item;
+    }
 }
 
 void TFrmMain::CreateMenus() {
@@ -201,14 +192,8 @@ void TFrmMain::CreateMenus() {
     optionen->setObjectName("Optionen1");
     QMenu* anzeige = optionen->addMenu("Anzeige");
     anzeige->setObjectName("OptionenAnzeige");
-    anzeige->addAction(OptionenAnzeigeBitmaps);
-    anzeige->addAction(OptionenAltFarben);
-    anzeige->addSeparator();
-    anzeige->addAction(OptionenBubble);
-    anzeige->addAction(OptionenAnzeigeAnimationen);
-    optionen->addAction(OptionenSound);
-    optionen->addSeparator();
-    optionen->addAction(OptionenQuickClick);
+    AddSwitchItems(anzeige, ESwitchMenu::Anzeige);
+    AddSwitchItems(optionen, ESwitchMenu::Optionen);
 
     QMenu* hilfe = menuBar()->addMenu("&Hilfe");
     hilfe->setObjectName("Hilfe1");
@@ -223,6 +208,17 @@ void TFrmMain::CreateMenus() {
     }
 }
 
+void TFrmMain::AddSwitchItems(QMenu* menu, ESwitchMenu where) {
+    for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
+        if (KSwitchOptions[row].Menu == where) {
+            if (KSwitchOptions[row].SeparatorBefore) {
+                menu->addSeparator();
+            }
+            menu->addAction(OptionenSwitches[row]);
+        }
+    }
+}
+
 void TFrmMain::CreateStatusBar() {
     FStatusBar = new TStatusBar(this);
     setStatusBar(FStatusBar);
@@ -230,120 +226,49 @@ void TFrmMain::CreateStatusBar() {
 
 void TFrmMain::FormCreate() {
     // The random generator was seeded from the clock when the window was made.
-    FDlgHighscore = new TDlgHighscore(this);
-    FDlgHighscore->Init();
+    FScores.Init();
+    FDlgHighscore = new TDlgHighscore(FScores, this);
     LoadSettings();
     ProgramStart = Clock();
     FGame.ResetClock();
     SetModus(FOptions.Modus);
     ShowOptions();
-    FNeedsRedraw = true;
+    FSpielfeld->SetNeedsRedraw();
     Timer1->start();
 }
 
 void TFrmMain::ShowOptions() {
-    for (const TOptionItem& option : KOptionItems) {
-        QAction* item = this->*option.Item;
-        item->setChecked(FOptions.*option.Option);
-        if (option.GreyedBy) {
-            item->setEnabled(!(FOptions.*option.GreyedBy));
+    for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
+        const TSwitchOption& option = KSwitchOptions[row];
+        if (QAction* item = OptionenSwitches[row]) {
+            item->setChecked(FOptions.*option.Member);
+            if (option.GreyedBy) {
+                item->setEnabled(!(FOptions.*option.GreyedBy));
+            }
         }
     }
 }
 
 void TFrmMain::LoadSettings() {
-    if (!Store.Load(FOptions, *FDlgHighscore)) {
+    if (!Keeper.Load()) {
         // A file that cannot be read is told once; the game starts with the defaults. The
         // panel is narrow: the reason comes first, and the whole text shows as its tool tip.
-        FStatusBar->SetPanelText(
-            0, QStringLiteral("Einstellungen nicht lesbar: %1 (%2)")
-                   .arg(Store.Problem(), QDir::toNativeSeparators(Store.Where())));
+        FStatusBar->SetPanelText(0, QStringLiteral("Einstellungen nicht lesbar: %1 (%2)")
+                                        .arg(Keeper.Store().Problem(),
+                                             QDir::toNativeSeparators(Keeper.Store().Where())));
         FStatusBar->Panel(0)->setToolTip(FStatusBar->PanelText(0));
     }
 }
 
-namespace {
-
-// Tells the player that the save failed, where and why; true when the player wants to try again.
-bool AskRetrySave(QWidget* parent, const TSettingsStore& store, bool closing) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimbal"),
-                    QStringLiteral("Die Highscores und Einstellungen konnten nicht gespeichert "
-                                   "werden.\n\nDatei: %1\nGrund: %2")
-                        .arg(store.Where(), store.Problem()),
-                    QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* retry = box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
-    QPushButton* goOn = box.addButton(closing ? QStringLiteral("&Ohne Speichern beenden")
-                                              : QStringLiteral("Ohne Speichern &weiterspielen"),
-                                      QMessageBox::RejectRole);
-    box.setDefaultButton(retry);
-    box.setEscapeButton(goOn);
-    box.exec();
-    return box.clickedButton() == retry;
-}
-
-} // namespace
-
-bool TFrmMain::SaveSettings(ESaveMoment moment) {
-    // After a failure, a change waits for the next save that tells the player, rather than
-    // trying again (and perhaps waiting for a lock) at every click.
-    if (moment == ESaveMoment::Change && LastSaveFailed) {
-        return false;
-    }
-    for (;;) {
-        LastSaveFailed = !Store.Save(FOptions, *FDlgHighscore);
-        if (!LastSaveFailed) {
-            return true;
-        }
-        if (EndingWithoutPlayer) {
-            if (!SaveFailureReported) {
-                SaveFailureReported = true;
-                std::fprintf(stderr,
-                             "Brimbal: Die Einstellungen konnten nicht gespeichert werden "
-                             "(%s: %s).\n",
-                             qPrintable(Store.Where()), qPrintable(Store.Problem()));
-            }
-            return false;
-        }
-        if (moment == ESaveMoment::Change ||
-            !AskRetrySave(this, Store, moment == ESaveMoment::Close)) {
-            return false;
-        }
-    }
-}
-
-void TFrmMain::FormClose() {
-    if (std::exchange(Closed, true)) {
-        return; // saved at the first close
-    }
-    PendingScore.File(false);
-    SaveSettings(ESaveMoment::Close);
-}
-
 void TFrmMain::closeEvent(QCloseEvent* event) {
-    FormClose();
+    Keeper.Close();
     event->accept();
 }
 
 void TFrmMain::EndWithoutPlayer() {
-    EndingWithoutPlayer = true;
+    Keeper.EndWithoutPlayer();
     close();
     QCoreApplication::quit();
-}
-
-void TFrmMain::SaveForSession() {
-    const bool ending = std::exchange(EndingWithoutPlayer, true);
-    PendingScore.File(true);
-    SaveSettings(ESaveMoment::Close);
-    EndingWithoutPlayer = ending;
-}
-
-void TFrmMain::SaveAtExit() {
-    if (Closed) {
-        return;
-    }
-    EndingWithoutPlayer = true;
-    FormClose();
 }
 
 bool TFrmMain::event(QEvent* event) {
@@ -358,19 +283,6 @@ bool TFrmMain::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
-}
-
-bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FSpielfeld && event->type() == QEvent::Resize) {
-        FormResize();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TFrmMain::FormResize() {
-    RecalcSpielfeld();
-    Renderer.SetSize(FSpielfeld->width(), FSpielfeld->height(), FSpielfeld->devicePixelRatio());
-    FNeedsRedraw = true;
 }
 
 void TFrmMain::Timer1Timer() {
@@ -395,58 +307,21 @@ void TFrmMain::SetModus(std::int32_t value) {
 
 // Menu handlers
 
-void TFrmMain::DateiNeuClick() {
-    FGame.InitGame();
-}
-
 void TFrmMain::DateiHighscoreClick() {
     FDlgHighscore->SelectMode(FOptions.Modus);
     FDlgHighscore->exec();
 }
 
-void TFrmMain::DateiBeendenClick() {
-    close();
-}
-
 void TFrmMain::OptionenModusClick(QAction* item) {
     SetModus(item->data().toInt());
-    SaveSettings(ESaveMoment::Change);
+    Keeper.Save(TSettingsKeeper::ESaveMoment::Change);
 }
 
-void TFrmMain::OptionenAnzeigeBitmapsClick(bool checked) {
-    FOptions.AnzeigeBitmaps = checked;
+void TFrmMain::OptionenSwitchClick(const TSwitchOption& option, bool checked) {
+    FOptions.*option.Member = checked;
     ShowOptions();
-    RecalcSpielfeld();
-    RepaintSpielfeld();
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenAltFarbenClick(bool checked) {
-    FOptions.AltColor = checked;
-    FNeedsRedraw = true;
-    RepaintSpielfeld();
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenBubbleClick(bool checked) {
-    FOptions.Bubble = checked; // shows at the next full redraw
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenAnzeigeAnimationenClick(bool checked) {
-    FOptions.Animation = checked; // the next removal follows it
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenSoundClick(bool checked) {
-    FOptions.Sound = checked;
-    SaveSettings(ESaveMoment::Change);
-}
-
-void TFrmMain::OptionenQuickClickClick(bool checked) {
-    FOptions.Quick = checked; // a marked group stays marked
-    ShowOptions();
-    SaveSettings(ESaveMoment::Change);
+    FSpielfeld->OptionChanged(option.Effect);
+    Keeper.Save(TSettingsKeeper::ESaveMoment::Change);
 }
 
 void TFrmMain::HilfeUeberClick() {
@@ -455,71 +330,20 @@ void TFrmMain::HilfeUeberClick() {
 
 // The game's host
 
-void TFrmMain::RecalcSpielfeld() {
-    FGeometry.RecalcSpielfeld(FSpielfeld->width(), FSpielfeld->height(), FOptions.AnzeigeBitmaps);
-    FNeedsRedraw = true;
-}
-
-void TFrmMain::SetNeedsRedraw() {
-    FNeedsRedraw = true;
-}
-
-void TFrmMain::RepaintSpielfeld() {
-    const bool redrawn = FNeedsRedraw;
-    FSpielfeld->repaint();
-    if (redrawn) {
-        FSpielfeld->BoardChanged();
-    }
-}
-
-void TFrmMain::SpielfeldDrawMarkierung() {
-    Renderer.SpielfeldDrawMarkierung(FGame, FGeometry);
-    FSpielfeld->MarkingChanged();
-}
-
 void TFrmMain::SetStatusText(int panel, std::string_view text) {
     FStatusBar->SetPanelText(panel, QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 int TFrmMain::GameoverScreen() {
     FSpielfeld->GameOver();
+    TPendingScore& pending = Keeper.PendingScore();
     const int answer =
-        brimbal::GameoverScreen(this, *FDlgHighscore, *FDlgEnterName, FOptions.Modus, FGame.Total(),
-                                FGame.MaxGroup(), FPlayerName, &PendingScore);
-    if (PendingScore.Filed()) {
-        SaveSettings(ESaveMoment::ScoreFiled);
+        brimbal::GameoverScreen(this, FScores, *FDlgEnterName, FOptions.Modus, FGame.Total(),
+                                FGame.MaxGroup(), FPlayerName, &pending);
+    if (pending.Filed()) {
+        Keeper.Save(TSettingsKeeper::ESaveMoment::ScoreFiled);
     }
     return answer;
-}
-
-void TFrmMain::CloseMainWindow() {
-    close();
-}
-
-double TFrmMain::TimeOfDay() {
-    return Clock();
-}
-
-// The paint box
-
-void TFrmMain::SpielfeldPaint(QPainter& painter) {
-    if (Renderer.DevicePixelRatio() != FSpielfeld->devicePixelRatio()) {
-        FormResize(); // moved to a screen with another device pixel ratio
-    }
-    if (FNeedsRedraw) {
-        Renderer.SpielfeldDraw(FGame, FGeometry, FOptions);
-        FNeedsRedraw = false;
-    }
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, Renderer.BackBuffer());
-}
-
-void TFrmMain::SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    SpielfeldCellUp(FGeometry.TryToFigureOutTheField(x, y));
-}
-
-void TFrmMain::SpielfeldCellUp(TCell cell) {
-    FGame.SpielfeldMouseUp(cell.Column, cell.Row);
 }
 
 } // namespace brimbal

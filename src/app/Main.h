@@ -2,24 +2,25 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include "BoardGeometry.h"
-#include "BoardRenderer.h"
 #include "Game.h"
 #include "GameHost.h"
-#include "GameoverFlow.h"
 #include "Options.h"
 #include "Random.h"
-#include "Settings.h"
+#include "ScoreTables.h"
+#include "SettingsKeeper.h"
+#include "Spielfeld.h"
 #include "SpielfeldHandler.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 class QAction;
 class QActionGroup;
+class QMenu;
 class QTimer;
 
 namespace brimbal {
@@ -27,11 +28,10 @@ namespace brimbal {
 class TDlgEnterName;
 class TDlgHighscore;
 class TFrmAbout;
-class TSpielfeld;
 class TStatusBar;
 
-// The main window: it owns the game, the view, the options, the clock and the dialogs, and wires
-// the menu, the board's paint box and the status bar to them.
+// The main window: it owns the game, the options, the score tables, the clock and the dialogs,
+// tells the board's paint box what changed, and wires the menu and the status bar to them.
 class TFrmMain : public QMainWindow, public IGameHost, public ISpielfeldHandler {
     Q_OBJECT
 
@@ -43,73 +43,49 @@ public:
     explicit TFrmMain(TClock clock = {}, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
-    // When a save is made, which tells how a failure is reported.
-    enum class ESaveMoment {
-        Change,     // an option or the mode changed: the next save tries again
-        ScoreFiled, // the player may try again or play on without saving
-        Close,      // the player may try again or end without saving
-    };
-
-    void FormResize();
     void Timer1Timer();
     void LoadSettings();
-    // Saves options and high scores now; false when the store refused.
-    bool SaveSettings(ESaveMoment moment);
     // Checks the mode's menu item, names the mode in the title and deals a new game in it.
     void SetModus(std::int32_t value);
 
     // The program ends without the player: a signal, or the desktop quitting the application.
-    // A score waiting in the name entry is filed, the window closes (and saves, reporting a
-    // failure on standard error), and every event loop ends, a dialog's included.
+    // The window closes, saving as TSettingsKeeper::EndWithoutPlayer says, and every event loop
+    // ends, a dialog's included.
     void EndWithoutPlayer();
-    // The desktop session ends: file a waiting score, closing the name entry as "Eintragen"
-    // would, and save.
-    void SaveForSession();
-    // The process ends without closing the window (the X server has gone): file a waiting score
-    // and save, touching no window.
-    void SaveAtExit();
+    // The desktop session ends; the process ends without closing the window (the X server has
+    // gone). See TSettingsKeeper.
+    void SaveForSession() { Keeper.SaveForSession(); }
+    void SaveAtExit() { Keeper.SaveAtExit(); }
 
     // Menu handlers. A toggle gets the check mark its item has just taken.
-    void DateiNeuClick();
+    void DateiNeuClick() { FGame.InitGame(); }
     void DateiHighscoreClick();
-    void DateiBeendenClick();
+    void DateiBeendenClick() { close(); }
     void OptionenModusClick(QAction* item);
-    void OptionenAnzeigeBitmapsClick(bool checked);
-    void OptionenAltFarbenClick(bool checked);
-    void OptionenBubbleClick(bool checked);
-    void OptionenAnzeigeAnimationenClick(bool checked);
-    void OptionenSoundClick(bool checked);
-    void OptionenQuickClickClick(bool checked);
+    // A switch of the options table; its item has just taken the check mark given.
+    void OptionenSwitchClick(const TSwitchOption& option, bool checked);
     void HilfeUeberClick();
 
-    // IGameHost
-    void RecalcSpielfeld() override;
-    void SetNeedsRedraw() override;
-    void RepaintSpielfeld() override;
-    void SpielfeldDrawMarkierung() override;
+    // IGameHost: the board's view is the paint box's.
+    void RecalcSpielfeld() override { FSpielfeld->RecalcSpielfeld(); }
+    void SetNeedsRedraw() override { FSpielfeld->SetNeedsRedraw(); }
+    void RepaintSpielfeld() override { FSpielfeld->RepaintSpielfeld(); }
+    void SpielfeldDrawMarkierung() override { FSpielfeld->SpielfeldDrawMarkierung(); }
     void SetStatusText(int panel, std::string_view text) override;
     int GameoverScreen() override;
-    void CloseMainWindow() override;
-    double TimeOfDay() override;
+    void CloseMainWindow() override { close(); }
+    double TimeOfDay() override { return Clock(); }
 
     // ISpielfeldHandler
-    void SpielfeldPaint(QPainter& painter) override;
-    void SpielfeldMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                          int y) override;
-    void SpielfeldCellUp(TCell cell) override;
+    void SpielfeldCellUp(TCell cell) override { FGame.SpielfeldMouseUp(cell.Column, cell.Row); }
     const TGame& Game() const override { return FGame; }
     const TOptions& Options() const override { return FOptions; }
-    const TBoardGeometry& Geometry() const override { return FGeometry; }
 
     // What tests look at.
     TGame& Game() { return FGame; }
-    const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
-    bool NeedsRedraw() const { return FNeedsRedraw; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
-    TDlgHighscore* DlgHighscore() const { return FDlgHighscore; }
-    TFrmAbout* FrmAbout() const { return FFrmAbout.get(); }
-    TDlgEnterName* DlgEnterName() const { return FDlgEnterName.get(); }
+    TScoreTables& Scores() { return FScores; }
     const QString& PlayerName() const { return FPlayerName; }
 
     // The menu's items, named as in the menu; the mode items are in OptionenModus, each with
@@ -118,25 +94,21 @@ public:
     QAction* DateiHighscore = nullptr;
     QAction* DateiBeenden = nullptr;
     QActionGroup* OptionenModus = nullptr;
-    QAction* OptionenAnzeigeBitmaps = nullptr;
-    QAction* OptionenAltFarben = nullptr;
-    QAction* OptionenBubble = nullptr;
-    QAction* OptionenAnzeigeAnimationen = nullptr;
-    QAction* OptionenSound = nullptr;
-    QAction* OptionenQuickClick = nullptr;
+    // The items of the switches, in the rows of KSwitchOptions; none for a switch without one.
+    std::array<QAction*, std::size(KSwitchOptions)> OptionenSwitches{};
     QAction* HilfeSpielregeln = nullptr;
     QAction* HilfeUeber = nullptr;
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
-    void FormClose();
     void CreateActions();
+    void CreateSwitchActions();
     void CreateMenus();
+    void AddSwitchItems(QMenu* menu, ESwitchMenu where);
     void CreateStatusBar();
     QAction* AddAction(const char* name, const char* caption, const char* hint);
     // Check marks and enabled states of the option items, from the options.
@@ -146,8 +118,8 @@ private:
     TRandom Rng;
     TOptions FOptions;
     TGame FGame;
-    TBoardGeometry FGeometry;
-    TBoardRenderer Renderer;
+    TScoreTables FScores;
+    TSettingsKeeper Keeper;
     TSpielfeld* FSpielfeld = nullptr;
     TStatusBar* FStatusBar = nullptr;
     QTimer* Timer1 = nullptr;
@@ -157,13 +129,6 @@ private:
     QString FPlayerName;
     // The menu hint shown last: panel 0 changes only when it does.
     QString CurrentHint;
-    TSettingsStore Store;
-    TPendingScore PendingScore;
-    bool EndingWithoutPlayer = false;
-    bool Closed = false;
-    bool LastSaveFailed = false;
-    bool SaveFailureReported = false;
-    bool FNeedsRedraw = true;
     double ProgramStart = 0.0;
 };
 

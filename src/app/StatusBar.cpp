@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "StatusBar.h"
 
+#include "Game.h"
+
 #include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
+#include <string>
 
 namespace brimbal {
 
@@ -17,9 +20,10 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName("StatusBar");
     // The panels are placed by hand: a layout would give the window a minimum width.
     setSizeGripEnabled(false);
-    const char* texts[KPanels] = {"<Hint>", "Punkte: #####", "Programmlaufzeit: 0s"};
+    const std::string texts[KPanels] = {"<Hint>", KScoreText + std::string("#####"),
+                                        KRunTimeText + std::string("0s")};
     for (int panel = 0; panel < KPanels; ++panel) {
-        auto* label = new QLabel(QString::fromUtf8(texts[panel]), this);
+        auto* label = new QLabel(QString::fromStdString(texts[panel]), this);
         label->setObjectName(QString("Panel%1").arg(panel));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setIndent(2);

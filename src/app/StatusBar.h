@@ -8,6 +8,11 @@ class QLabel;
 
 namespace brimbal {
 
+// What the clock in panel 2 says before the game time or the program's running time. The score
+// in panel 1 follows KScoreText (Game.h).
+constexpr char KGameTimeText[] = "Spielzeit: ";
+constexpr char KRunTimeText[] = "Programmlaufzeit: ";
+
 // The status bar of the main window: panel 0 for hints and messages, panel 1 for the score and
 // panel 2 for the clock. Panels 1 and 2 are 100 and 180 pixels wide, and panel 0 takes what they
 // leave. A text that needs more room than its panel has widens the panel by what it needs, and

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 #include "CommandLine.h"
+#include "NRegistry.h"
 #include "QtTranslations.h"
 #include "SignalCloser.h"
 
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     brimbal::ReportUnknownArguments(argc, argv);
     brimbal::InstallQtTranslations();
-    QApplication::setOrganizationName("Zelkor");
+    QApplication::setOrganizationName(brimbal::KSettingsFolder);
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
     QGuiApplication::setDesktopFileName(BRIMBAL_APP_ID);

@@ -3,6 +3,7 @@
 #include "Game.h"
 
 #include "GameHost.h"
+#include "Modes.h"
 #include "NStrings.h"
 #include "Options.h"
 #include "Random.h"
@@ -73,7 +74,8 @@ void TGame::InitGame() {
         }
     }
     FMarkedCount = 0;
-    if (Modus() > 1) {
+    // A mode number below 1 starts without a preview; its first refill deals one.
+    if (Modus() >= 1 && HasPreview(Modus())) {
         DealPreview();
     }
     Host.RecalcSpielfeld();
@@ -192,7 +194,7 @@ void TGame::RemoveTiles() {
         FGameRunning = false;
         Host.SetNeedsRedraw();
         Host.RepaintSpielfeld();
-        if (Host.GameoverScreen() == 6) {
+        if (Host.GameoverScreen() == KAnswerYes) {
             InitGame();
             return;
         }
@@ -223,7 +225,7 @@ std::int32_t TGame::DropColumn(std::int32_t column) {
 }
 
 void TGame::Auffuellen() {
-    if (Modus() == 1) {
+    if (!HasPreview(Modus())) {
         std::memset(Feld[0], 0, sizeof Feld[0]);
         return;
     }

@@ -6,6 +6,10 @@
 
 namespace brimbal {
 
+// What the game-over dialogs answer, as the platform's modal result codes of Yes and No.
+constexpr int KAnswerYes = 6; // a new game
+constexpr int KAnswerNo = 7;  // the end
+
 // What the rules need of the window around them. The main window implements it; tests fake it.
 class IGameHost {
 public:
@@ -21,7 +25,7 @@ public:
     virtual void SpielfeldDrawMarkierung() = 0;
     // Sets the text of status bar panel 0 (messages) or 1 (score). UTF-8.
     virtual void SetStatusText(int panel, std::string_view text) = 0;
-    // Runs the game-over dialogs; 6 means a new game, anything else the end.
+    // Runs the game-over dialogs; KAnswerYes means a new game, anything else the end.
     virtual int GameoverScreen() = 0;
     // Asks the main window to close; returns to the caller.
     virtual void CloseMainWindow() = 0;

@@ -7,9 +7,9 @@
 
 namespace brimbal {
 
-// A game mode as the player meets it: its menu item, its name in the window's title and the name
-// of its high score list. Mode 1 refills the field with empty columns, the others with the
-// preview column; each mode keeps a high score list of its own.
+// A game mode as the player meets it: its menu item, its name in the window's title, the name
+// of its high score list, and whether it has a preview column. Each mode keeps a high score list
+// of its own.
 struct TMode {
     std::int32_t Number;
     const char* ActionName; // the menu item's object name
@@ -20,23 +20,31 @@ struct TMode {
     bool SeparatorBefore;   // a separator above it in the menu
     const char* Title;      // its name in the window's title
     const char* ListName;   // its name in the high score dialog
+    bool Preview; // refills the field from a preview column shown in the left margin, not empty
 };
 
 inline constexpr TMode KModes[] = {
     {1, "OptionenModusNormal", "&Normal", "Leere Spalten werden entfernt.", '1', true, false,
-     "Normal", "Einfach"},
+     "Normal", "Einfach", false},
     {2, "OptionenModusFortlaufend", "&Fortlaufend", "Wie Standart, plus: Neue Spalten kommen dazu.",
-     '2', true, false, "Fortlaufend", "Fortlaufend"},
-    {3, "OptionenModusTirlan", "&Tirlan", "???", '3', false, false, "Tirlan", "Tirlan"},
+     '2', true, false, "Fortlaufend", "Fortlaufend", true},
+    {3, "OptionenModusTirlan", "&Tirlan", "???", '3', false, false, "Tirlan", "Tirlan", true},
     {4, "OptionenModusMegaTirlan", "&MegaTirlan", "???", '4', false, false, "MegaTirlan",
-     "MegaTirlan"},
-    {5, "OptionenModusBricks", "Bricks", "", '5', false, true, "Bricks", "Bricks"},
+     "MegaTirlan", true},
+    {5, "OptionenModusBricks", "Bricks", "", '5', false, true, "Bricks", "Bricks", true},
 };
 inline constexpr std::int32_t KModeCount = std::int32_t(std::size(KModes));
 
 // The mode with this number; nothing for a number outside 1 to 5, which a stored mode may be.
 inline const TMode* FindMode(std::int32_t number) {
     return number >= 1 && number <= KModeCount ? &KModes[number - 1] : nullptr;
+}
+
+// Whether the mode refills from a preview column and shows it. A number outside the table, which
+// a stored mode may be, does as every mode but 1 does.
+inline bool HasPreview(std::int32_t number) {
+    const TMode* mode = FindMode(number);
+    return mode ? mode->Preview : true;
 }
 
 // The mode's name in the window's title.

@@ -15,7 +15,7 @@ public:
     void RepaintSpielfeld() override {}
     void SpielfeldDrawMarkierung() override {}
     void SetStatusText(int, std::string_view) override {}
-    int GameoverScreen() override { return 7; }
+    int GameoverScreen() override { return KAnswerNo; }
     void CloseMainWindow() override {}
     double TimeOfDay() override { return 0.5; }
 };

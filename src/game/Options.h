@@ -20,19 +20,54 @@ struct TOptions {
     bool AltColor = false;       // the alternative palette
 };
 
-// An option that is on or off, as it is stored.
-struct TSwitchOption {
-    const char* StoredName;
-    bool TOptions::*Member;
+// What switching an option changes on the board at once.
+enum class ESwitchEffect {
+    None,        // nothing: the rules or the next full redraw read it
+    Redraw,      // the board is drawn anew
+    NewGeometry, // the board gets a new geometry and is drawn anew
 };
 
-// The switches in the order in which they are stored, after the mode ("Modus").
-inline constexpr TSwitchOption KSwitchOptions[] = {
-    {"Sound", &TOptions::Sound},       {"AnzeigeBitmaps", &TOptions::AnzeigeBitmaps},
-    {"Shade", &TOptions::Shade},       {"Quick", &TOptions::Quick},
-    {"Bubble", &TOptions::Bubble},     {"Animation", &TOptions::Animation},
-    {"AltColor", &TOptions::AltColor},
+// Where a switch's item stands in the menu "&Optionen".
+enum class ESwitchMenu {
+    None,     // stored, without an item
+    Anzeige,  // in its submenu "Anzeige"
+    Optionen, // after that submenu
 };
-inline constexpr std::size_t KSwitchCount = std::size(KSwitchOptions);
+
+// An option that is on or off: how it is stored, its menu item, and what switching it does.
+struct TSwitchOption {
+    bool TOptions::*Member;
+    const char* StoredName;
+    ESwitchMenu Menu;
+    bool SeparatorBefore;     // a separator above the item
+    const char* ActionName;   // the item's object name
+    const char* Caption;      // the item's caption, "&" before its accelerator
+    const char* Hint;         // the item's hint; empty for none
+    bool Enabled;             // whether the menu offers it
+    bool TOptions::*GreyedBy; // the option whose being on greys the item out
+    ESwitchEffect Effect;
+};
+
+// The switches, each in its one row, in the order of the menu. The mode ("Modus") is stored
+// beside them.
+inline constexpr TSwitchOption KSwitchOptions[] = {
+    {&TOptions::AnzeigeBitmaps, "AnzeigeBitmaps", ESwitchMenu::Anzeige, false,
+     "OptionenAnzeigeBitmaps", "Bitmaps", "Schöne Bilder für die Kugeln, dafür aber langsamer",
+     true, nullptr, ESwitchEffect::NewGeometry},
+    {&TOptions::AltColor, "AltColor", ESwitchMenu::Anzeige, false, "OptionenAltFarben",
+     "Andere &Farben", "Verwendet andere Farben und Muster", true, &TOptions::AnzeigeBitmaps,
+     ESwitchEffect::Redraw},
+    {&TOptions::Bubble, "Bubble", ESwitchMenu::Anzeige, true, "OptionenBubble", "&Bubble", "", true,
+     &TOptions::Quick, ESwitchEffect::None}, // shows at the next full redraw
+    {&TOptions::Animation, "Animation", ESwitchMenu::Anzeige, false, "OptionenAnzeigeAnimationen",
+     "Animationen", "", false, nullptr, ESwitchEffect::None}, // the next removal follows it
+    {&TOptions::Sound, "Sound", ESwitchMenu::Optionen, false, "OptionenSound", "&Sound",
+     "Nerviger piepsiger Sound", false, nullptr, ESwitchEffect::None},
+    {&TOptions::Quick, "Quick", ESwitchMenu::Optionen, true, "OptionenQuickClick",
+     "&Schnelles Entfernen", "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt", true,
+     nullptr, ESwitchEffect::None}, // a marked group stays marked
+    {&TOptions::Shade, "Shade", ESwitchMenu::None, false, "", "", "", false, nullptr,
+     ESwitchEffect::None},
+};
 
 } // namespace brimbal

@@ -47,7 +47,8 @@ public:
 
 } // namespace
 
-TDlgHighscore::TDlgHighscore(QWidget* parent) : QDialog(parent) {
+TDlgHighscore::TDlgHighscore(const TScoreTables& tables, QWidget* parent)
+    : QDialog(parent), Tables(tables) {
     setObjectName(QStringLiteral("DlgHighscore"));
     setWindowTitle(QStringLiteral("Highscore-Tabelle"));
     CreateControls();
@@ -144,40 +145,8 @@ void TDlgHighscore::PlaceControls() {
     resize(FLayout.Apply());
 }
 
-bool TDlgHighscore::ValidMode(std::int32_t mode) {
-    return FindMode(mode) != nullptr;
-}
-
-void TDlgHighscore::Init() {
-    Lists.fill(TScorelist());
-}
-
-void TDlgHighscore::ClearAll() {
-    for (TScorelist& list : Lists) {
-        list.Clear();
-    }
-}
-
-void TDlgHighscore::Add(std::int32_t mode, const QString& name, const QString& date,
-                        std::int32_t points, std::int32_t maxGroup) {
-    if (ValidMode(mode)) {
-        Lists[mode - 1].AddEntry(name, date, points, maxGroup);
-    }
-}
-
-void TDlgHighscore::GetScore(std::int32_t mode, int rank, QString& name, QString& date,
-                             std::int32_t& points, std::int32_t& maxGroup) const {
-    if (ValidMode(mode)) {
-        Lists[mode - 1].GetEntry(rank, name, date, points, maxGroup);
-    }
-}
-
-int TDlgHighscore::GetRankForScore(std::int32_t mode, std::int32_t score) const {
-    return ValidMode(mode) ? Lists[mode - 1].GetRank(score) : KNoRank;
-}
-
 void TDlgHighscore::ShowList(std::int32_t mode) {
-    if (!ValidMode(mode)) {
+    if (!FindMode(mode)) {
         return;
     }
     FLVScore->clear();
@@ -186,7 +155,7 @@ void TDlgHighscore::ShowList(std::int32_t mode) {
         QString date;
         std::int32_t points = 0;
         std::int32_t maxGroup = 0;
-        Lists[mode - 1].GetEntry(rank, name, date, points, maxGroup);
+        Tables.GetScore(mode, rank, name, date, points, maxGroup);
         auto* item = new QTreeWidgetItem(
             FLVScore, {NumberText(rank), name, date, NumberText(maxGroup), NumberText(points)});
         for (int column = 0; column < KColumns; ++column) {
@@ -196,7 +165,7 @@ void TDlgHighscore::ShowList(std::int32_t mode) {
 }
 
 void TDlgHighscore::SelectMode(std::int32_t mode) {
-    if (ValidMode(mode)) {
+    if (FindMode(mode)) {
         FCBModus->setCurrentIndex(mode - 1);
     }
 }

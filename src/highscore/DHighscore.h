@@ -3,12 +3,10 @@
 #pragma once
 
 #include "DialogLayout.h"
-#include "Modes.h"
-#include "UHilist.h"
+#include "ScoreTables.h"
 
 #include <QDialog>
 
-#include <array>
 #include <cstdint>
 
 class QComboBox;
@@ -18,27 +16,13 @@ class QTreeWidget;
 
 namespace brimbal {
 
-// The window "Highscore-Tabelle": shows the score list of one mode at a time, and owns the five
-// lists. Its methods are the one way to rank, file, read and clear scores.
+// The window "Highscore-Tabelle": shows the score tables given to it, one mode at a time.
 class TDlgHighscore : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TDlgHighscore(QWidget* parent = nullptr);
+    explicit TDlgHighscore(const TScoreTables& tables, QWidget* parent = nullptr);
 
-    // Starts the five lists afresh, all entries empty.
-    void Init();
-    // Clear on each of the five lists.
-    void ClearAll();
-    // Files an entry in a mode's list; a mode outside 1 to 5 files nothing.
-    void Add(std::int32_t mode, const QString& name, const QString& date, std::int32_t points,
-             std::int32_t maxGroup);
-    // GetEntry of a mode's list; for a mode outside 1 to 5 the outputs are left as they are.
-    void GetScore(std::int32_t mode, int rank, QString& name, QString& date, std::int32_t& points,
-                  std::int32_t& maxGroup) const;
-    // The rank 1 to 11 that a score would take in a mode's list; 11 for a mode outside 1 to 5,
-    // which has no list to enter.
-    int GetRankForScore(std::int32_t mode, std::int32_t score) const;
     // Fills the table with the ten entries of a mode's list. A mode outside 1 to 5 keeps the
     // table as it is.
     void ShowList(std::int32_t mode);
@@ -65,9 +49,8 @@ protected:
 private:
     void CreateControls();
     void PlaceControls();
-    static bool ValidMode(std::int32_t mode);
 
-    std::array<TScorelist, KModeCount> Lists;
+    const TScoreTables& Tables;
     TDialogLayout FLayout;
 
     QLabel* FLabel1 = nullptr;

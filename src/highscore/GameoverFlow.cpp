@@ -3,8 +3,10 @@
 #include "GameoverFlow.h"
 
 #include "DEnterName.h"
-#include "DHighscore.h"
+#include "Game.h"
+#include "GameHost.h"
 #include "NumberText.h"
+#include "ScoreTables.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,9 +17,6 @@
 namespace brimbal {
 
 namespace {
-
-constexpr int KAnswerYes = 6;
-constexpr int KAnswerNo = 7;
 
 const QString KLineBreak = QStringLiteral("\r\n");
 
@@ -40,11 +39,11 @@ QString ScreenText(QString text) {
 
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
                             const QString& neededName) {
-    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine Punkte: ") +
-           NumberText(total) + KLineBreak + QStringLiteral("Du hättest mindestens ") +
-           NumberText(neededPoints) + QStringLiteral(" Punkte gebraucht, um ") + neededName +
-           QStringLiteral(" zu schlagen.") + KLineBreak + KLineBreak +
-           QStringLiteral("Neues Spiel?") + KLineBreak;
+    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine ") +
+           QString::fromUtf8(KScoreText) + NumberText(total) + KLineBreak +
+           QStringLiteral("Du hättest mindestens ") + NumberText(neededPoints) +
+           QStringLiteral(" Punkte gebraucht, um ") + neededName + QStringLiteral(" zu schlagen.") +
+           KLineBreak + KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
 }
 
 QString CongratulationText(const QString& pushedName, int rank) {
@@ -71,7 +70,7 @@ bool TPendingScore::File(bool closeDialog) {
     return FFiled;
 }
 
-int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
+int GameoverScreen(QWidget* parent, TScoreTables& highscore, TDlgEnterName& enterName,
                    std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
                    QString& playerName, TPendingScore* pending) {
     TPendingScore own;

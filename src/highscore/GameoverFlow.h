@@ -11,7 +11,7 @@ class QWidget;
 namespace brimbal {
 
 class TDlgEnterName;
-class TDlgHighscore;
+class TScoreTables;
 
 // A text with CR LF line ends as a label shows it: with plain line feeds.
 QString ScreenText(QString text);
@@ -37,10 +37,10 @@ public:
     bool Filed() const { return FFiled; }
 
 private:
-    friend int GameoverScreen(QWidget*, TDlgHighscore&, TDlgEnterName&, std::int32_t, std::int32_t,
+    friend int GameoverScreen(QWidget*, TScoreTables&, TDlgEnterName&, std::int32_t, std::int32_t,
                               std::int32_t, QString&, TPendingScore*);
 
-    TDlgHighscore* Highscore = nullptr;
+    TScoreTables* Highscore = nullptr;
     TDlgEnterName* Dialog = nullptr;
     QString* PlayerName = nullptr;
     std::int32_t Modus = 0;
@@ -50,9 +50,10 @@ private:
 };
 
 // The end of a game: ranks the score in the mode's list, then either congratulates and asks for
-// a name to file, remembered in playerName, or tells the score to beat. Returns 6 when the player
-// wants a new game, 7 otherwise. While the name entry is open, pending holds the score.
-int GameoverScreen(QWidget* parent, TDlgHighscore& highscore, TDlgEnterName& enterName,
+// a name to file, remembered in playerName, or tells the score to beat. Returns KAnswerYes when the
+// player wants a new game, KAnswerNo otherwise. While the name entry is open, pending holds the
+// score.
+int GameoverScreen(QWidget* parent, TScoreTables& highscore, TDlgEnterName& enterName,
                    std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
                    QString& playerName, TPendingScore* pending = nullptr);
 

@@ -42,7 +42,8 @@ bool ToInt32(const QVariant& value, std::int32_t& result) {
 }
 
 #ifdef Q_OS_WIN
-const QString KRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Zelkor\\Brimbal");
+const QString KRegistryKey =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\") + KSettingsFolder + '\\' + KSettingsName;
 #endif
 
 } // namespace
@@ -127,10 +128,6 @@ void TNRegistry::OpenSubKey(const QString& name) {
 
 void TNRegistry::CloseSubKey() {
     SubKey.clear();
-}
-
-bool TNRegistry::ValueExists(const QString& name) const {
-    return Values.contains(Key(name));
 }
 
 std::int32_t TNRegistry::ReadIntegerDef(const QString& name, std::int32_t def) const {

@@ -13,8 +13,13 @@ namespace brimbal {
 
 class TSettingsFile;
 
-// The per-user settings store of the program: on Windows the registry key
-// HKEY_CURRENT_USER\Software\Zelkor\Brimbal, elsewhere the file ~/.config/Zelkor/Brimbal.conf.
+// Where the game keeps its settings: on Windows the registry key
+// HKEY_CURRENT_USER\Software\<folder>\<name>, elsewhere the file <folder>/<name>.conf in the
+// user's configuration folder.
+inline constexpr char KSettingsFolder[] = "Zelkor";
+inline constexpr char KSettingsName[] = "Brimbal";
+
+// The per-user settings store of the program, the registry key or the file above.
 // It reads the values that the filter keeps when it is made and holds them; writes change what
 // it holds until Flush stores all of it at once. Reads fall back to a default when a value is
 // missing or is not of the type asked for.
@@ -45,7 +50,6 @@ public:
     void OpenSubKey(const QString& name);
     void CloseSubKey();
 
-    bool ValueExists(const QString& name) const;
     // A 32-bit integer; text that is no decimal number in that range counts as missing.
     std::int32_t ReadIntegerDef(const QString& name, std::int32_t def) const;
     // Stored as the integer 1 or 0; any other integer counts as on, and so does "true" in any

@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Settings.h"
 
-#include "DHighscore.h"
 #include "Modes.h"
 #include "NRegistry.h"
 #include "NStrings.h"
 #include "Options.h"
-#include "UHilist.h"
+#include "ScoreTables.h"
 
 #include <QByteArrayView>
 
@@ -62,7 +61,7 @@ TSettingsStore::TTables ReadTables(TNRegistry& registry) {
     return tables;
 }
 
-void Add(TDlgHighscore& highscore, int mode, const TStoredEntry& entry) {
+void Add(TScoreTables& highscore, int mode, const TStoredEntry& entry) {
     highscore.Add(mode, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
 }
 
@@ -73,7 +72,7 @@ bool TStoredEntry::operator==(const TStoredEntry& other) const {
            MaxGroup == other.MaxGroup;
 }
 
-bool TSettingsStore::Load(TOptions& options, TDlgHighscore& highscore) {
+bool TSettingsStore::Load(TOptions& options, TScoreTables& highscore) {
     TNRegistry registry(TNRegistry::EAccess::Read, IsStoredValue);
     const TOptions defaults;
     options.Modus = registry.ReadIntegerDef(KModus, defaults.Modus);
@@ -94,7 +93,7 @@ bool TSettingsStore::Load(TOptions& options, TDlgHighscore& highscore) {
     return registry.Opened();
 }
 
-bool TSettingsStore::Save(const TOptions& options, TDlgHighscore& highscore) {
+bool TSettingsStore::Save(const TOptions& options, TScoreTables& highscore) {
     TNRegistry registry(TNRegistry::EAccess::Write, IsStoredValue);
     FWhere = registry.Location();
     if (!registry.Opened()) {

@@ -12,7 +12,7 @@
 
 namespace brimbal {
 
-class TDlgHighscore;
+class TScoreTables;
 struct TOptions;
 
 // A high score entry as the store holds it.
@@ -35,10 +35,10 @@ public:
 
     // Reads the options and the tables. Missing values and values of the wrong type take their
     // defaults. False when the store could not be read at all; Where and Problem tell why.
-    bool Load(TOptions& options, TDlgHighscore& highscore);
+    bool Load(TOptions& options, TScoreTables& highscore);
     // Files the entries that others stored since, then writes the options and all 50 entries.
     // False when the store refused; what it held stays as it was.
-    bool Save(const TOptions& options, TDlgHighscore& highscore);
+    bool Save(const TOptions& options, TScoreTables& highscore);
 
     const QString& Where() const { return FWhere; }
     const QString& Problem() const { return FProblem; }

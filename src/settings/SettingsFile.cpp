@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "SettingsFile.h"
 
+#include "NRegistry.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -86,8 +88,8 @@ public:
 } // namespace
 
 TSettingsFile::TSettingsFile()
-    : TSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    QStringLiteral("/Zelkor/Brimbal.conf")) {}
+    : TSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                    KSettingsFolder + '/' + KSettingsName + ".conf") {}
 
 TSettingsFile::TSettingsFile(QString path) : FPath(std::move(path)) {}
 

@@ -12,7 +12,7 @@ class QLockFile;
 
 namespace brimbal {
 
-// The settings file where there is no registry, ~/.config/Zelkor/Brimbal.conf. Nothing here can
+// The settings file where there is no registry (see NRegistry.h). Nothing here can
 // block for long, whatever lies at the path: the file is opened only when it is a regular file
 // (or a link to one), without waiting; the lock beside it is taken with a time limit; a write
 // goes to a temporary file that replaces the old one whole. A symbolic link is followed only

@@ -40,4 +40,26 @@ TCell TBoardGeometry::TryToFigureOutTheField(std::int32_t x, std::int32_t y) con
     return {column, row};
 }
 
+TBox TBoardGeometry::CellBox(TCell cell) const {
+    return {TileX(cell.Column) - GapX(), TileY(cell.Row) - GapY(), FCellWidth, FCellHeight};
+}
+
+TBox TBoardGeometry::PreviewBox(std::int32_t row) const {
+    return {FTileWidth / 4, TileY(row) + FTileHeight / 2, FTileWidth / 4, FTileHeight / 4};
+}
+
+int TBoardGeometry::IndexOfCell(TCell cell) {
+    if (cell.Column < 0 || cell.Column >= KCells || cell.Row < 0 || cell.Row >= KCells) {
+        return -1;
+    }
+    return cell.Row * KCells + cell.Column;
+}
+
+TCell TBoardGeometry::CellOfIndex(int index) {
+    if (index < 0 || index >= KCells * KCells) {
+        return {};
+    }
+    return {index % KCells, index / KCells};
+}
+
 } // namespace brimbal

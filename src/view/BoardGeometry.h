@@ -12,6 +12,14 @@ struct TCell {
     std::int32_t Row = -1;
 };
 
+// A box of pixels: its top-left corner and its size.
+struct TBox {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+};
+
 // The pixel geometry of the 11 x 11 board in a paint box of a given size. Integer arithmetic;
 // every division truncates toward zero.
 class TBoardGeometry {
@@ -23,6 +31,17 @@ public:
     // The cell whose hit area holds the pixel: from its tile's top-left corner, one cell wide
     // and high. (-1, -1) outside the 11 x 11 cells and when the cells have no size.
     TCell TryToFigureOutTheField(std::int32_t x, std::int32_t y) const;
+
+    // The box of a cell: its tile and the gap around it, one cell wide and high. The outline of
+    // a marked group, the keyboard cursor and assistive technology all frame a cell with it.
+    TBox CellBox(TCell cell) const;
+    // The small circle of a row's preview ball, in the left margin.
+    TBox PreviewBox(std::int32_t row) const;
+    // The cells of the field in reading order, row by row from the top left, as assistive
+    // technology counts them: the index of a cell and the cell of an index, -1 and (-1, -1)
+    // outside the field.
+    static int IndexOfCell(TCell cell);
+    static TCell CellOfIndex(int index);
 
     std::int32_t CellWidth() const { return FCellWidth; }
     std::int32_t CellHeight() const { return FCellHeight; }

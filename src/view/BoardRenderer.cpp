@@ -4,6 +4,7 @@
 
 #include "BoardGeometry.h"
 #include "Game.h"
+#include "Modes.h"
 #include "NStrings.h"
 #include "Palette.h"
 
@@ -108,10 +109,11 @@ void DrawEllipseBox(QPainter& painter, int left, int top, int right, int bottom)
 // The edges of a cell that do not face another marked cell.
 void DrawEdges(const TPixelWriter& writer, const TGame& game, const TBoardGeometry& geometry,
                int column, int row, QRgb colour, bool dotted) {
-    const int left = geometry.TileX(column) - geometry.GapX();
-    const int right = left + geometry.CellWidth() + 1;
-    const int top = geometry.TileY(row) - geometry.GapY();
-    const int bottom = top + geometry.CellHeight() + 1;
+    const TBox box = geometry.CellBox({column, row});
+    const int left = box.X;
+    const int right = left + box.Width + 1;
+    const int top = box.Y;
+    const int bottom = top + box.Height + 1;
     if (column == 0 || !game.IsMarked(column - 1, row)) {
         DrawLineOpenEnd(writer, left, top, left, bottom, colour, dotted);
     }
@@ -125,8 +127,6 @@ void DrawEdges(const TPixelWriter& writer, const TGame& game, const TBoardGeomet
         DrawLineOpenEnd(writer, left, bottom, right, bottom, colour, dotted);
     }
 }
-
-const QRgb KOutlineColour = qRgb(0, 0, 0);
 
 } // namespace
 
@@ -194,7 +194,7 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                     bubbleColumn = column;
                     bubbleRow = row;
                 }
-                DrawEdges(TPixelWriter(device, FRatio), game, geometry, column, row, KOutlineColour,
+                DrawEdges(TPixelWriter(device, FRatio), game, geometry, column, row, OutlineColor(),
                           true);
             }
         }
@@ -206,17 +206,16 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
     }
 
     // The preview column: small circles in the left margin, from the left edge of the box.
-    if (game.Modus() != 1) {
+    if (HasPreview(game.Modus())) {
         device = DevicePixels();
         painter.begin(&device);
-        const int x0 = tileWidth / 4;
         for (int row = 0; row < KRows; ++row) {
             const std::int32_t value = game.Tile(KPreviewColumn, row);
             if (value <= 0) {
                 continue;
             }
-            const int y0 = geometry.TileY(row) + tileHeight / 2;
-            DrawEllipse(painter, x0, y0, tileWidth / 4, tileHeight / 4,
+            const TBox box = geometry.PreviewBox(row);
+            DrawEllipse(painter, box.X, box.Y, box.Width, box.Height,
                         GetColorForValue(value, options.AltColor));
         }
     }
@@ -248,7 +247,7 @@ void TBoardRenderer::DrawBubble(const TGame& game, const TBoardGeometry& geometr
     const int left = count <= 9 ? x - 3 : x - 5;
     QPainter text(&FBackBuffer);
     text.setFont(BubbleFont);
-    text.setPen(Qt::black);
+    text.setPen(QColor(OutlineColor()));
     const QRectF box(DeviceEdge(left, FRatio) / FRatio, DeviceEdge(y - 8, FRatio) / FRatio, 64, 32);
     text.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                   QString::fromStdString(IntToText(count)));
@@ -259,6 +258,7 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
         return;
     }
     const QRgb erase = BackgroundColor();
+    const QRgb outline = OutlineColor();
     const TPixelWriter writer(FBackBuffer, FRatio);
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
@@ -266,7 +266,7 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
                 continue;
             }
             const bool marked = game.IsMarked(column, row);
-            DrawEdges(writer, game, geometry, column, row, marked ? KOutlineColour : erase, marked);
+            DrawEdges(writer, game, geometry, column, row, marked ? outline : erase, marked);
         }
     }
 }
@@ -298,18 +298,19 @@ const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
     QPainter painter(&image);
     painter.setBrush(QColor(fill));
     const qreal pen = FRatio; // one pixel of the paint box
+    const QColor outline(OutlineColor());
     if (FRatio == 1.0) {
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(outline, 1));
         DrawEllipseBox(painter, 0, 0, width, height);
     } else if (width > 2 * pen && height > 2 * pen) {
         // The outline's outer edge on the box, as at ratio 1.
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::black, pen));
+        painter.setPen(QPen(outline, pen));
         painter.drawEllipse(QRectF(pen / 2, pen / 2, width - pen, height - pen));
     } else {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
+        painter.setBrush(outline);
         painter.drawEllipse(QRectF(0, 0, width, height));
     }
     painter.end();

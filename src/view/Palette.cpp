@@ -30,6 +30,7 @@ constexpr const char* KBallNames[KColours] = {"Rot", "Orange", "Gelb", "Grün", 
 
 // The light grey of the lit edge of 3-D elements in the classic desktop colour scheme.
 constexpr std::uint32_t KBackground = 0x00E3E3E3;
+constexpr std::uint32_t KOutline = 0x00000000;
 
 constexpr QRgb FromColorRef(std::uint32_t bgr) {
     return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
@@ -50,6 +51,10 @@ QRgb GetColorForValue(std::int32_t value, bool altColor) {
 
 QRgb BackgroundColor() {
     return FromColorRef(KBackground);
+}
+
+QRgb OutlineColor() {
+    return FromColorRef(KOutline);
 }
 
 QString ColourName(std::int32_t value, const TOptions& options) {

@@ -3,6 +3,7 @@
 #include "Spielfeld.h"
 
 #include "Game.h"
+#include "Palette.h"
 #include "SpielfeldAccessible.h"
 #include "SpielfeldHandler.h"
 
@@ -15,6 +16,14 @@
 #include <cmath>
 
 namespace brimbal {
+
+namespace {
+
+QRect ToRect(const TBox& box) {
+    return {box.X, box.Y, box.Width, box.Height};
+}
+
+} // namespace
 
 TSpielfeld::TSpielfeld(ISpielfeldHandler& handler, QWidget* parent)
     : QWidget(parent), FHandler(handler) {
@@ -35,6 +44,68 @@ QSize TSpielfeld::minimumSizeHint() const {
     return {0, 0};
 }
 
+QRect TSpielfeld::CellRect(TCell cell) const {
+    return ToRect(FGeometry.CellBox(cell));
+}
+
+QRect TSpielfeld::PreviewRect(int row) const {
+    return ToRect(FGeometry.PreviewBox(row));
+}
+
+void TSpielfeld::RecalcSpielfeld() {
+    FGeometry.RecalcSpielfeld(width(), height(), FHandler.Options().AnzeigeBitmaps);
+    FNeedsRedraw = true;
+}
+
+void TSpielfeld::SizeChanged() {
+    RecalcSpielfeld();
+    Renderer.SetSize(width(), height(), devicePixelRatio());
+}
+
+void TSpielfeld::RepaintSpielfeld() {
+    const bool redrawn = FNeedsRedraw;
+    repaint();
+    if (redrawn) {
+        BoardChanged();
+    }
+}
+
+void TSpielfeld::SpielfeldDrawMarkierung() {
+    Renderer.SpielfeldDrawMarkierung(FHandler.Game(), FGeometry);
+    MarkingChanged();
+}
+
+void TSpielfeld::OptionChanged(ESwitchEffect effect) {
+    if (effect == ESwitchEffect::NewGeometry) {
+        RecalcSpielfeld();
+    }
+    if (effect != ESwitchEffect::None) {
+        FNeedsRedraw = true;
+        RepaintSpielfeld();
+    }
+}
+
+void TSpielfeld::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    SizeChanged();
+}
+
+void TSpielfeld::paintEvent(QPaintEvent*) {
+    if (Renderer.DevicePixelRatio() != devicePixelRatio()) {
+        SizeChanged(); // moved to a screen with another device pixel ratio
+    }
+    if (FNeedsRedraw) {
+        Renderer.SpielfeldDraw(FHandler.Game(), FGeometry, FHandler.Options());
+        FNeedsRedraw = false;
+    }
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, Renderer.BackBuffer());
+    if (FCursorShown && hasFocus()) {
+        DrawCursor(painter);
+    }
+}
+
 bool TSpielfeld::event(QEvent* event) {
     // The digit keys of the main keyboard choose a mode; those of the keypad do nothing, so they
     // are kept from the mode items' shortcuts (which would take them as well).
@@ -49,29 +120,18 @@ bool TSpielfeld::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TSpielfeld::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    FHandler.SpielfeldPaint(painter);
-    if (FCursorShown && hasFocus()) {
-        DrawCursor(painter);
-    }
-}
-
 // Three nested frames around the cell box, black, white and black, so that the cursor reads on
 // either palette, on ball images and on the empty background alike.
 void TSpielfeld::DrawCursor(QPainter& painter) const {
-    const TBoardGeometry& geometry = FHandler.Geometry();
-    if (geometry.CellWidth() <= 0 || geometry.CellHeight() <= 0) {
+    const QRect box = CellRect(FCursor);
+    if (box.isEmpty()) {
         return;
     }
-    const QRect box(geometry.TileX(FCursor.Column) - geometry.GapX(),
-                    geometry.TileY(FCursor.Row) - geometry.GapY(), geometry.CellWidth(),
-                    geometry.CellHeight());
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     for (int ring = 0; ring < 3; ++ring) {
-        painter.setPen(QPen(ring == 1 ? Qt::white : Qt::black, 1));
+        painter.setPen(QPen(ring == 1 ? QColor(Qt::white) : QColor(OutlineColor()), 1));
         painter.drawRect(box.adjusted(ring, ring, -1 - ring, -1 - ring));
     }
 }
@@ -149,10 +209,10 @@ void TSpielfeld::mousePressEvent(QMouseEvent* event) {
 
 void TSpielfeld::mouseReleaseEvent(QMouseEvent* event) {
     ShowCursor(false);
+    // Any button acts on the cell under the pointer.
     const QPointF position = event->position();
-    FHandler.SpielfeldMouseUp(event->button(), event->modifiers(),
-                              static_cast<int>(std::floor(position.x())),
-                              static_cast<int>(std::floor(position.y())));
+    FHandler.SpielfeldCellUp(FGeometry.TryToFigureOutTheField(
+        static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))));
 }
 
 void TSpielfeld::focusInEvent(QFocusEvent* event) {
@@ -174,7 +234,7 @@ void TSpielfeld::AnnounceFocus() const {
         return;
     }
     QAccessibleEvent focus(const_cast<TSpielfeld*>(this), QAccessible::Focus);
-    focus.setChild(CellChildIndex(FCursor));
+    focus.setChild(TBoardGeometry::IndexOfCell(FCursor));
     QAccessible::updateAccessibility(&focus);
 }
 
@@ -194,7 +254,7 @@ void TSpielfeld::BoardChanged() {
     MarkingChanged();
     // The ball under the cursor may be another now.
     QAccessibleEvent name(this, QAccessible::NameChanged);
-    name.setChild(CellChildIndex(FCursor));
+    name.setChild(TBoardGeometry::IndexOfCell(FCursor));
     QAccessible::updateAccessibility(&name);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "BoardGeometry.h"
+#include "BoardRenderer.h"
 
 #include <QWidget>
 
@@ -10,10 +11,13 @@ namespace brimbal {
 
 class ISpielfeldHandler;
 
-// The paint box of the board. It draws the back buffer through the handler and, on top of it,
-// the keyboard cursor: a frame around one cell of the field, which the arrow keys move and Space
-// or Return act on as a click would. The cursor shows from the first key press on and hides
-// while the mouse is used. Assistive technology sees the box as a table of the field's cells.
+// The paint box of the board, which owns the board's view: the geometry for its size, the
+// renderer with the back buffer, and whether the back buffer needs a full redraw. It copies the
+// back buffer to the screen and draws the keyboard cursor on top of it: a frame around one cell
+// of the field, which the arrow keys move and Space or Return act on as a click would. The cursor
+// shows from the first key press on and hides while the mouse is used. A mouse release or such a
+// key tells the handler the cell it acts on. Assistive technology sees the box as a table of the
+// field's cells.
 class TSpielfeld : public QWidget {
     Q_OBJECT
 
@@ -24,18 +28,31 @@ public:
     QSize minimumSizeHint() const override;
 
     ISpielfeldHandler& Handler() const { return FHandler; }
+    const TBoardGeometry& Geometry() const { return FGeometry; }
+    const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
+    bool NeedsRedraw() const { return FNeedsRedraw; }
     // The cell under the keyboard cursor, and whether the cursor is shown.
     TCell Cursor() const { return FCursor; }
     bool CursorShown() const { return FCursorShown; }
+    // The box of a cell and the circle of a row's preview ball, in pixels of the paint box.
+    QRect CellRect(TCell cell) const;
+    QRect PreviewRect(int row) const;
 
-    // Tell assistive technology what changed on the board: a group was marked; the board was
-    // drawn anew (tiles removed, a new game); the game has ended.
-    void MarkingChanged();
-    void BoardChanged();
+    // What the game and the window tell the board. RecalcSpielfeld recomputes the geometry for
+    // the current size and options; SetNeedsRedraw asks for a full redraw at the next paint;
+    // RepaintSpielfeld paints at once; SpielfeldDrawMarkierung draws the outline of the marked
+    // group into the back buffer; OptionChanged follows a switched option.
+    void RecalcSpielfeld();
+    void SetNeedsRedraw() { FNeedsRedraw = true; }
+    void RepaintSpielfeld();
+    void SpielfeldDrawMarkierung();
+    void OptionChanged(ESwitchEffect effect);
+    // The game has ended: told to assistive technology.
     void GameOver();
 
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -44,12 +61,21 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The back buffer and the geometry for the current size and device pixel ratio.
+    void SizeChanged();
     void MoveCursor(int column, int row);
     void ShowCursor(bool shown);
     void DrawCursor(QPainter& painter) const;
     void AnnounceFocus() const;
+    // Tell assistive technology what changed on the board: a group was marked; the board was
+    // drawn anew (tiles removed, a new game).
+    void MarkingChanged();
+    void BoardChanged();
 
     ISpielfeldHandler& FHandler;
+    TBoardGeometry FGeometry;
+    TBoardRenderer Renderer;
+    bool FNeedsRedraw = true;
     TCell FCursor{0, 0};
     bool FCursorShown = false;
 };

@@ -3,6 +3,7 @@
 #include "SpielfeldAccessible.h"
 
 #include "Game.h"
+#include "Modes.h"
 #include "Palette.h"
 #include "Spielfeld.h"
 #include "SpielfeldHandler.h"
@@ -29,12 +30,6 @@ const ISpielfeldHandler& Board(const TSpielfeld* box) {
 // A rectangle of the paint box on the screen.
 QRect OnScreen(const TSpielfeld* box, const QRect& rect) {
     return {box->mapToGlobal(rect.topLeft()), rect.size()};
-}
-
-QRect CellBox(const TSpielfeld* box, int column, int row) {
-    const TBoardGeometry& geometry = Board(box).Geometry();
-    return {geometry.TileX(column) - geometry.GapX(), geometry.TileY(row) - geometry.GapY(),
-            geometry.CellWidth(), geometry.CellHeight()};
 }
 
 // Something shown in the paint box that is no object of its own: a cell or a preview ball.
@@ -77,9 +72,7 @@ public:
         return ColourName(Board(Box).Game().Tile(Cell.Column, Cell.Row), Board(Box).Options()) +
                QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
-    QRect rect() const override {
-        return isValid() ? OnScreen(Box, CellBox(Box, Cell.Column, Cell.Row)) : QRect();
-    }
+    QRect rect() const override { return isValid() ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -156,16 +149,15 @@ public:
         if (index < 0 || index >= KCells) {
             return nullptr;
         }
-        return Cells.Get(index, [&] {
-            return new TCellAccessible(Box, {index % KFieldColumns, index / KFieldColumns});
-        });
+        return Cells.Get(
+            index, [&] { return new TCellAccessible(Box, TBoardGeometry::CellOfIndex(index)); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* iface = const_cast<QAccessibleInterface*>(child);
         if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
             const TCell place{cell->columnIndex(), cell->rowIndex()};
             if (cell->table() == this && OnBoard(place)) {
-                return CellChildIndex(place);
+                return TBoardGeometry::IndexOfCell(place);
             }
         }
         return -1;
@@ -173,14 +165,14 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint local = Box->mapFromGlobal(QPoint(x, y));
         for (int index = 0; index < KCells; ++index) {
-            if (CellBox(Box, index % KFieldColumns, index / KFieldColumns).contains(local)) {
+            if (Box->CellRect(TBoardGeometry::CellOfIndex(index)).contains(local)) {
                 return child(index);
             }
         }
         return nullptr;
     }
     QAccessibleInterface* focusChild() const override {
-        return Box->hasFocus() ? child(CellChildIndex(Box->Cursor())) : nullptr;
+        return Box->hasFocus() ? child(TBoardGeometry::IndexOfCell(Box->Cursor())) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
@@ -193,13 +185,14 @@ public:
         if (!OnBoard({column, row})) {
             return Cells.Get(KNoCell, [&] { return new TCellAccessible(Box, {-1, -1}); });
         }
-        return child(CellChildIndex({column, row}));
+        return child(TBoardGeometry::IndexOfCell({column, row}));
     }
     int selectedCellCount() const override { return int(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
         QList<QAccessibleInterface*> cells;
         for (int index = 0; index < KCells; ++index) {
-            if (Board(Box).Game().IsMarked(index % KFieldColumns, index / KFieldColumns)) {
+            const TCell cell = TBoardGeometry::CellOfIndex(index);
+            if (Board(Box).Game().IsMarked(cell.Column, cell.Row)) {
                 cells << child(index);
             }
         }
@@ -233,7 +226,7 @@ private:
 };
 
 bool HasPreview(const TSpielfeld* box) {
-    return Board(box).Game().Modus() != 1;
+    return brimbal::HasPreview(Board(box).Game().Modus());
 }
 
 // The rows of the preview column that hold a ball, from the top.
@@ -245,13 +238,6 @@ QList<int> PreviewRows(const TSpielfeld* box) {
         }
     }
     return rows;
-}
-
-// The preview circle of a row, where the drawing puts it.
-QRect PreviewBox(const TSpielfeld* box, int row) {
-    const TBoardGeometry& geometry = Board(box).Geometry();
-    return {geometry.TileWidth() / 4, geometry.TileY(row) + geometry.TileHeight() / 2,
-            geometry.TileWidth() / 4, geometry.TileHeight() / 4};
 }
 
 class TPreviewItem : public TBoardPart {
@@ -267,7 +253,7 @@ public:
         return ColourName(Board(Box).Game().Tile(KPreviewColumn, Row), Board(Box).Options()) +
                QStringLiteral(", Zeile %1").arg(Row + 1);
     }
-    QRect rect() const override { return Box ? OnScreen(Box, PreviewBox(Box, Row)) : QRect(); }
+    QRect rect() const override { return Box ? OnScreen(Box, Box->PreviewRect(Row)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
@@ -311,7 +297,7 @@ public:
         if (!Box) {
             return {};
         }
-        const TBoardGeometry& geometry = Board(Box).Geometry();
+        const TBoardGeometry& geometry = Box->Geometry();
         return OnScreen(Box, QRect(0, geometry.FieldTop(), std::max(0, geometry.FieldLeft()),
                                    KRows * geometry.CellHeight()));
     }
@@ -390,10 +376,6 @@ void InstallSpielfeldAccessibility() {
         return true;
     }();
     (void)installed;
-}
-
-int CellChildIndex(TCell cell) {
-    return cell.Row * KFieldColumns + cell.Column;
 }
 
 } // namespace brimbal

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include "BoardGeometry.h"
-
 namespace brimbal {
 
 // The board as assistive technology (a screen reader) sees it: the paint box is a table named
@@ -14,8 +12,5 @@ namespace brimbal {
 // the preview column is a list named "Vorschau" in the modes that have one.
 // Installs the factory that gives the paint box and its window these views; once is enough.
 void InstallSpielfeldAccessibility();
-
-// The table's child index of a cell: row by row, from the top left.
-int CellChildIndex(TCell cell);
 
 } // namespace brimbal

@@ -4,31 +4,22 @@
 
 #include "BoardGeometry.h"
 
-#include <Qt>
-
-class QPainter;
-
 namespace brimbal {
 
 class TGame;
 struct TOptions;
 
-// Where the board's paint box sends its paint requests, mouse releases and the keys that act on
-// a cell, and what it reads of the board for its keyboard cursor and for assistive technology.
+// What the board's paint box tells the window around it, and what it reads of the game: a mouse
+// release or a key acted on a cell; the game and the options it draws.
 class ISpielfeldHandler {
 public:
     virtual ~ISpielfeldHandler() = default;
-    // Paints the paint box with the painter given, which is open on it.
-    virtual void SpielfeldPaint(QPainter& painter) = 0;
-    // A mouse button was released at pixel (x, y) of the paint box.
-    virtual void SpielfeldMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                                  int y) = 0;
-    // A key acts on a cell as a mouse release over it would; (-1, -1) for none.
+    // A mouse release over a cell, or a key that acts on one as such a release would; (-1, -1)
+    // for none.
     virtual void SpielfeldCellUp(TCell cell) = 0;
 
     virtual const TGame& Game() const = 0;
     virtual const TOptions& Options() const = 0;
-    virtual const TBoardGeometry& Geometry() const = 0;
 };
 
 } // namespace brimbal

@@ -7,6 +7,7 @@
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "GameoverFlow.h"
+#include "ScoreTables.h"
 #include "Main.h"
 #include "SettingsFixture.h"
 #include "StatusBar.h"
@@ -98,8 +99,9 @@ void TestDialogPlaces::places() {
         about.show();
         places = Places(about);
     } else if (window == "highscore") {
-        TDlgHighscore highscore;
-        highscore.Init();
+        TScoreTables tables;
+        tables.Init();
+        TDlgHighscore highscore(tables);
         highscore.show();
         places = Places(highscore);
     } else if (window == "entername") {

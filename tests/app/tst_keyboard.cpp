@@ -72,7 +72,7 @@ void MoveTo(TFrmMain& frm, TCell cell) {
 }
 
 void Click(TFrmMain& frm, TCell cell) {
-    const TBoardGeometry& g = frm.Geometry();
+    const TBoardGeometry& g = frm.Spielfeld()->Geometry();
     QTest::mouseClick(
         frm.Spielfeld(), Qt::LeftButton, {},
         QPoint(g.TileX(cell.Column) + g.TileWidth() / 2, g.TileY(cell.Row) + g.TileHeight() / 2));
@@ -133,12 +133,11 @@ void TestKeyboard::digits() {
 // The cursor frame is painted over the back buffer, never into it.
 void TestKeyboard::cursorIsDrawnOverTheBackBuffer() {
     auto frm = ShownWindow(DealtBoard(3));
-    const QImage before = frm->BackBuffer().copy();
+    const QImage before = frm->Spielfeld()->BackBuffer().copy();
     Key(*frm, Qt::Key_Right, 2);
     Key(*frm, Qt::Key_Down);
-    QCOMPARE(frm->BackBuffer(), before);
-    const TBoardGeometry& g = frm->Geometry();
-    const QPoint corner(g.TileX(2) - g.GapX(), g.TileY(1) - g.GapY());
+    QCOMPARE(frm->Spielfeld()->BackBuffer(), before);
+    const QPoint corner = frm->Spielfeld()->CellRect({2, 1}).topLeft();
     const QImage shown = frm->Spielfeld()->grab().toImage();
     QCOMPARE(shown.pixel(corner), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(corner + QPoint(1, 1)), qRgb(255, 255, 255));

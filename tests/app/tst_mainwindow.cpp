@@ -121,7 +121,7 @@ void TestMainWindow::Show() {
 }
 
 QPoint TestMainWindow::TilePixel(int column, int row) const {
-    const TBoardGeometry& g = Frm->Geometry();
+    const TBoardGeometry& g = Frm->Spielfeld()->Geometry();
     return {g.TileX(column) + g.TileWidth() / 2, g.TileY(row) + g.TileHeight() / 2};
 }
 
@@ -129,8 +129,8 @@ void TestMainWindow::initialLayout() {
     Show();
     QCOMPARE(Frm->Spielfeld()->size(), QSize(637, 485));
     QCOMPARE(Frm->windowTitle(), QString("Brimbal - Normal"));
-    QCOMPARE(Frm->Geometry().CellWidth(), 53);
-    QCOMPARE(Frm->BackBuffer().size(), QSize(637, 485));
+    QCOMPARE(Frm->Spielfeld()->Geometry().CellWidth(), 53);
+    QCOMPARE(Frm->Spielfeld()->BackBuffer().size(), QSize(637, 485));
     TStatusBar* bar = Frm->StatusBar();
     QCOMPARE(bar->PanelText(0), QString("<Hint>"));
     QCOMPARE(bar->PanelText(1), QString("Punkte: 0"));
@@ -156,8 +156,8 @@ void TestMainWindow::initialLayout() {
         QVERIFY2(!Action(name)->isEnabled(), name);
     }
     // The first paint drew the dealt board.
-    QVERIFY(!Frm->NeedsRedraw());
-    QVERIFY(Frm->BackBuffer().pixel(TilePixel(0, 0)) != qRgb(227, 227, 227));
+    QVERIFY(!Frm->Spielfeld()->NeedsRedraw());
+    QVERIFY(Frm->Spielfeld()->BackBuffer().pixel(TilePixel(0, 0)) != qRgb(227, 227, 227));
 }
 
 void TestMainWindow::digitKeys_data() {
@@ -250,16 +250,16 @@ void TestMainWindow::greying() {
     QAction* bubble = Action("OptionenBubble");
 
     alt->trigger();
-    const QRgb altColour = Frm->BackBuffer().pixel(TilePixel(0, 0));
+    const QRgb altColour = Frm->Spielfeld()->BackBuffer().pixel(TilePixel(0, 0));
     bitmaps->trigger();
     QVERIFY(!alt->isEnabled());
     QVERIFY(alt->isChecked());
     QVERIFY(Frm->Options().AltColor);
-    QCOMPARE(Frm->Geometry().TileWidth(), 32); // ball images in a repainted board
-    QVERIFY(!Frm->NeedsRedraw());
+    QCOMPARE(Frm->Spielfeld()->Geometry().TileWidth(), 32); // ball images in a repainted board
+    QVERIFY(!Frm->Spielfeld()->NeedsRedraw());
     bitmaps->trigger();
     QVERIFY(alt->isEnabled());
-    QCOMPARE(Frm->BackBuffer().pixel(TilePixel(0, 0)), altColour);
+    QCOMPARE(Frm->Spielfeld()->BackBuffer().pixel(TilePixel(0, 0)), altColour);
 
     bubble->trigger();
     quick->trigger();
@@ -280,15 +280,15 @@ void TestMainWindow::clickMarksAndRemoves() {
     QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
     QCOMPARE(bar->PanelText(0), QString("Das sind 3 Felder!"));
     // The outline went straight into the back buffer: the left edge of (6,10).
-    const TBoardGeometry& g = Frm->Geometry();
-    const int left = g.TileX(6) - g.GapX();
-    const int top = g.TileY(10) - g.GapY();
-    QCOMPARE(Frm->BackBuffer().pixel(left, top), qRgb(0, 0, 0));
+    const QRect cell = Frm->Spielfeld()->CellRect({6, 10});
+    const int left = cell.left();
+    const int top = cell.top();
+    QCOMPARE(Frm->Spielfeld()->BackBuffer().pixel(left, top), qRgb(0, 0, 0));
 
     QTest::mouseClick(Frm->Spielfeld(), Qt::RightButton, {}, TilePixel(7, 10));
     QCOMPARE(bar->PanelText(0), QString("Du bekommst dafür 6 Punkte."));
     QCOMPARE(bar->PanelText(1), QString("Punkte: 6"));
-    QCOMPARE(Frm->BackBuffer().pixel(left, top), qRgb(227, 227, 227));
+    QCOMPARE(Frm->Spielfeld()->BackBuffer().pixel(left, top), qRgb(227, 227, 227));
     QCOMPARE(Frm->Game().Tile(6, 10), 3);
 }
 
@@ -310,14 +310,14 @@ void TestMainWindow::clickOutsideDropsSelection() {
 // asking for a redraw (here a tile, as the rules change tiles before they ask) is not drawn.
 void TestMainWindow::repaintKeepsBackBuffer() {
     Show();
-    QVERIFY(!Frm->NeedsRedraw());
-    const QImage before = Frm->BackBuffer().copy();
+    QVERIFY(!Frm->Spielfeld()->NeedsRedraw());
+    const QImage before = Frm->Spielfeld()->BackBuffer().copy();
     Frm->Game().SetTile(0, 0, Frm->Game().Tile(0, 0) % KColours + 1);
     Frm->Spielfeld()->repaint();
-    QCOMPARE(Frm->BackBuffer(), before);
+    QCOMPARE(Frm->Spielfeld()->BackBuffer(), before);
     Frm->SetNeedsRedraw();
     Frm->Spielfeld()->repaint();
-    QVERIFY(Frm->BackBuffer() != before);
+    QVERIFY(Frm->Spielfeld()->BackBuffer() != before);
 }
 
 void TestMainWindow::quickRemovesInOneClick() {
@@ -438,7 +438,7 @@ void TestMainWindow::narrowing() {
         QCOMPARE(bar->Panel(1)->width(), score);
         QCOMPARE(bar->Panel(2)->width(), clock);
         QCOMPARE(Frm->Spielfeld()->width(), width);
-        QCOMPARE(Frm->Geometry().CellWidth(), width / 12);
+        QCOMPARE(Frm->Spielfeld()->Geometry().CellWidth(), width / 12);
     }
 }
 
@@ -476,7 +476,7 @@ void TestMainWindow::tinyWindow() {
         QTRY_VERIFY(Frm->Spielfeld()->width() <= size.width());
         // The window keeps room for its menu and status bars: the paint box becomes tiny.
         QTRY_VERIFY(Frm->Spielfeld()->height() <= std::max(size.height(), 40));
-        QCOMPARE(Frm->Geometry().CellWidth(), Frm->Spielfeld()->width() / 12);
+        QCOMPARE(Frm->Spielfeld()->Geometry().CellWidth(), Frm->Spielfeld()->width() / 12);
         for (bool bitmaps : {true, false}) {
             Action("OptionenAnzeigeBitmaps")->trigger();
             QCOMPARE(Frm->Options().AnzeigeBitmaps, bitmaps);
@@ -488,8 +488,8 @@ void TestMainWindow::tinyWindow() {
     QCOMPARE(Frm->Game().MarkedCount(), 0);
     Frm->resize(700, 600);
     QTRY_COMPARE(Frm->Spielfeld()->width(), 700);
-    QCOMPARE(Frm->Geometry().CellWidth(), 700 / 12);
-    QCOMPARE(Frm->BackBuffer().width(), 700);
+    QCOMPARE(Frm->Spielfeld()->Geometry().CellWidth(), 700 / 12);
+    QCOMPARE(Frm->Spielfeld()->BackBuffer().width(), 700);
 }
 
 void TestMainWindow::unknownMode_data() {
@@ -533,7 +533,7 @@ void TestMainWindow::gameoverFlow() {
     QFETCH(QString, shown);
     Show();
     for (int i = 0; i < tableEntries; ++i) {
-        Frm->DlgHighscore()->Add(1, QString("Alt%1").arg(i), "d", 100, 4);
+        Frm->Scores().Add(1, QString("Alt%1").arg(i), "d", 100, 4);
     }
     TBoardPicture board = KSmallBoard;
     board[8] = board[9] = "...........";
@@ -562,7 +562,7 @@ void TestMainWindow::gameoverFlow() {
         QVERIFY(name.Answered() && !box.Answered());
         QVERIFY(text.startsWith("Herzlichen Glückwunsch!"));
         QCOMPARE(Frm->PlayerName(), shown);
-        const TScoreEntry filed = ReadScore(*Frm->DlgHighscore(), 1, tableEntries + 1);
+        const TScoreEntry filed = ReadScore(Frm->Scores(), 1, tableEntries + 1);
         QCOMPARE(filed.Name, shown);
         QCOMPARE(filed.Points, 2);
         QCOMPARE(filed.MaxGroup, 2);
@@ -635,7 +635,7 @@ void TestMainWindow::closeSaves() {
     Show();
     Action("OptionenQuickClick")->trigger();
     QTest::keyClick(Frm->Spielfeld(), Qt::Key_2);
-    Frm->DlgHighscore()->Add(2, "Ann", "d", 70, 6);
+    Frm->Scores().Add(2, "Ann", "d", 70, 6);
     // The changed options are saved as they change; the rest waits for the close.
     QVERIFY(Settings->Content().contains("Modus=2\n"));
     QVERIFY(!Settings->Content().contains("Ann"));
@@ -666,7 +666,7 @@ void TestMainWindow::refusedSaveAsks() {
     QFile blocker(Settings->Path() + "/Zelkor"); // a file where the settings folder belongs
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Frm->DlgHighscore()->Add(1, "Ann", "d", 70, 6);
+    Frm->Scores().Add(1, "Ann", "d", 70, 6);
     QString text;
     QStringList buttons;
     TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {

@@ -6,6 +6,7 @@
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
+#include "Options.h"
 #include "SettingsFixture.h"
 #include "SignalCloser.h"
 
@@ -17,8 +18,15 @@
 #include <QtTest>
 
 #include <csignal>
+#include <iterator>
 
 namespace {
+
+// The lines of a settings file saved in full: the mode and the switches under [General], the
+// four values of each entry of the five tables under [Highscore], the two headers and the blank
+// line between the sections.
+constexpr int KLinesOfAFullSave = 1 + int(std::size(brimbal::KSwitchOptions)) +
+                                  brimbal::KModeCount * brimbal::KScoreRanks * 4 + 3;
 
 // True once the process has a handler for the signal (the bit in SigCgt of /proc/PID/status).
 bool Catches(qint64 pid, int signal) {
@@ -128,7 +136,7 @@ void TestSignals::signalSaves() {
     QVERIFY(content.contains("M005S010M=0\n"));
     QVERIFY(content.contains("Modus=2\n"));
     QVERIFY(content.contains("Bubble=1\n"));
-    QCOMPARE(content.count('\n'), 8 + 200 + 3);
+    QCOMPARE(content.count('\n'), KLinesOfAFullSave);
 }
 
 // A store that refuses the save is reported once on standard error; the program still ends
@@ -169,7 +177,7 @@ void TestSignals::xServerGone() {
     QVERIFY(program.waitForFinished(20000));
     QFile conf(file);
     QVERIFY(conf.open(QIODevice::ReadOnly));
-    QCOMPARE(conf.readAll().count('\n'), 8 + 200 + 3);
+    QCOMPARE(conf.readAll().count('\n'), KLinesOfAFullSave);
 }
 
 // A signal while the name entry shows a typed name files the score under that name, then
@@ -204,7 +212,7 @@ void TestSignals::signalDuringModalDialog() {
     frm.show();
     TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); }); // as the program entry does
     QVERIFY(closer.Installed());
-    frm.DlgHighscore()->Add(1, "Ann", "d", 70, 6);
+    frm.Scores().Add(1, "Ann", "d", 70, 6);
     TModalAnswer<TDlgHighscore> answer([](TDlgHighscore*) { ::raise(SIGTERM); });
     frm.DateiHighscoreClick(); // returns once the signal has ended the dialog's loop
     QVERIFY(answer.Answered());

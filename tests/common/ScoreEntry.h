@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include "DHighscore.h"
+#include "ScoreTables.h"
 
 #include <QString>
 
@@ -18,7 +18,7 @@ struct TScoreEntry {
     std::int32_t MaxGroup = 0;
 };
 
-inline TScoreEntry ReadScore(const TDlgHighscore& highscore, std::int32_t mode, int rank) {
+inline TScoreEntry ReadScore(const TScoreTables& highscore, std::int32_t mode, int rank) {
     TScoreEntry entry;
     highscore.GetScore(mode, rank, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
     return entry;

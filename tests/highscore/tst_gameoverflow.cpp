@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
-#include "DHighscore.h"
 #include "GameoverFlow.h"
 #include "ModalAnswer.h"
 #include "ScoreEntry.h"
+#include "ScoreTables.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,7 +18,7 @@ using namespace brimbal;
 namespace {
 
 // "30 X": 30 points for X, filed with the date text "d" and a largest group of 2.
-void Fill(TDlgHighscore& highscore, std::int32_t mode, const QStringList& entries) {
+void Fill(TScoreTables& highscore, std::int32_t mode, const QStringList& entries) {
     for (const QString& entry : entries) {
         const qsizetype blank = entry.indexOf(QLatin1Char(' '));
         highscore.Add(mode, entry.mid(blank + 1), QStringLiteral("d"), entry.left(blank).toInt(),
@@ -27,7 +27,7 @@ void Fill(TDlgHighscore& highscore, std::int32_t mode, const QStringList& entrie
 }
 
 // Ranks 1 to 10 of a mode as "points name".
-QStringList Table(const TDlgHighscore& highscore, std::int32_t mode) {
+QStringList Table(const TScoreTables& highscore, std::int32_t mode) {
     QStringList table;
     for (int rank = 1; rank <= 10; ++rank) {
         const TScoreEntry entry = ReadScore(highscore, mode, rank);
@@ -44,7 +44,7 @@ QStringList Padded(QStringList table) {
 }
 
 // All five tables, one after the other.
-QStringList AllTables(const TDlgHighscore& highscore) {
+QStringList AllTables(const TScoreTables& highscore) {
     QStringList tables;
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         tables += Table(highscore, mode);
@@ -222,7 +222,7 @@ void TestGameoverFlow::notEnteringTheTable() {
     QFETCH(QString, text);
     QFETCH(int, result);
 
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     // The tables of the modes around a mode without a list are full: nothing must leak from them.
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
@@ -336,7 +336,7 @@ void TestGameoverFlow::enteringTheTable() {
     QFETCH(int, result);
 
     const std::int32_t modus = 2;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     Fill(highscore, modus, table);
     QCOMPARE(Table(highscore, modus), Padded(table));
@@ -375,7 +375,7 @@ void TestGameoverFlow::enteringTheTable() {
 }
 
 void TestGameoverFlow::nextGameOverOffersLastName() {
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TDlgEnterName enterName;
     QString playerName;

@@ -43,17 +43,17 @@ QStringList RowsOfMode(std::int32_t mode) {
 }
 
 // Ten entries in each of the five lists, all different.
-void FillModes(TDlgHighscore& dialog) {
+void FillModes(TScoreTables& tables) {
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
-            dialog.Add(mode, QStringLiteral("Spieler %1.%2").arg(mode).arg(rank),
+            tables.Add(mode, QStringLiteral("Spieler %1.%2").arg(mode).arg(rank),
                        QStringLiteral("Datum %1.%2").arg(mode).arg(rank), mode * 1000 - rank, rank);
         }
     }
 }
 
 // Every entry of every list, including the answers for ranks outside the table.
-QStringList AllScores(const TDlgHighscore& dialog) {
+QStringList AllScores(const TScoreTables& tables) {
     QStringList scores;
     for (std::int32_t mode = 0; mode <= 6; ++mode) {
         for (int rank = 0; rank <= 11; ++rank) {
@@ -61,7 +61,7 @@ QStringList AllScores(const TDlgHighscore& dialog) {
             QString date = QStringLiteral("-");
             std::int32_t points = -99;
             std::int32_t maxGroup = -99;
-            dialog.GetScore(mode, rank, name, date, points, maxGroup);
+            tables.GetScore(mode, rank, name, date, points, maxGroup);
             scores.append(QStringLiteral("%1/%2: %3|%4|%5|%6")
                               .arg(mode)
                               .arg(rank)
@@ -121,14 +121,15 @@ void TestHighscoreDialog::emptyList_data() {
 
 void TestHighscoreDialog::emptyList() {
     QFETCH(int, mode);
-    TDlgHighscore dialog;
-    dialog.Init();
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
     dialog.SelectMode(mode);
     dialog.show();
     QCOMPARE(dialog.CBModus()->currentIndex(), mode - 1);
     QCOMPARE(Rows(dialog), EmptyRows());
-    QCOMPARE(dialog.GetRankForScore(mode, 0), 11);
-    QCOMPARE(dialog.GetRankForScore(mode, 1), 1);
+    QCOMPARE(tables.GetRankForScore(mode, 0), 11);
+    QCOMPARE(tables.GetRankForScore(mode, 1), 1);
 }
 
 void TestHighscoreDialog::modesOutsideTheLists_data() {
@@ -141,61 +142,64 @@ void TestHighscoreDialog::modesOutsideTheLists_data() {
 
 void TestHighscoreDialog::modesOutsideTheLists() {
     QFETCH(int, mode);
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
-    const QStringList before = AllScores(dialog);
-    dialog.Add(mode, QStringLiteral("Neu"), QStringLiteral("heute"), 1000000, 5);
-    QCOMPARE(AllScores(dialog), before);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
+    const QStringList before = AllScores(tables);
+    tables.Add(mode, QStringLiteral("Neu"), QStringLiteral("heute"), 1000000, 5);
+    QCOMPARE(AllScores(tables), before);
     QString name = QStringLiteral("kept");
     QString date = QStringLiteral("kept");
     std::int32_t points = 42;
     std::int32_t maxGroup = 43;
-    dialog.GetScore(mode, 1, name, date, points, maxGroup);
+    tables.GetScore(mode, 1, name, date, points, maxGroup);
     QCOMPARE(name, QStringLiteral("kept"));
     QCOMPARE(date, QStringLiteral("kept"));
     QCOMPARE(points, 42);
     QCOMPARE(maxGroup, 43);
-    QCOMPARE(dialog.GetRankForScore(mode, 1000000), 11);
-    QCOMPARE(dialog.GetRankForScore(mode, 0), 11);
+    QCOMPARE(tables.GetRankForScore(mode, 1000000), 11);
+    QCOMPARE(tables.GetRankForScore(mode, 0), 11);
 }
 
 void TestHighscoreDialog::listsAreSeparate() {
-    TDlgHighscore dialog;
-    dialog.Init();
-    dialog.Add(3, QStringLiteral("Drei"), QStringLiteral("d"), 50, 7);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    tables.Add(3, QStringLiteral("Drei"), QStringLiteral("d"), 50, 7);
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         QString name;
         QString date;
         std::int32_t points = -1;
         std::int32_t maxGroup = -1;
-        dialog.GetScore(mode, 1, name, date, points, maxGroup);
+        tables.GetScore(mode, 1, name, date, points, maxGroup);
         QCOMPARE(name, mode == 3 ? QStringLiteral("Drei") : QString());
         QCOMPARE(points, mode == 3 ? 50 : 0);
         QCOMPARE(maxGroup, mode == 3 ? 7 : 0);
-        QCOMPARE(dialog.GetRankForScore(mode, 50), mode == 3 ? 2 : 1);
+        QCOMPARE(tables.GetRankForScore(mode, 50), mode == 3 ? 2 : 1);
     }
 }
 
 void TestHighscoreDialog::clearAllAndInit() {
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
-    dialog.ClearAll();
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
+    tables.ClearAll();
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
             QString name = QStringLiteral("x");
             QString date;
             std::int32_t points = -1;
             std::int32_t maxGroup = -1;
-            dialog.GetScore(mode, rank, name, date, points, maxGroup);
+            tables.GetScore(mode, rank, name, date, points, maxGroup);
             QCOMPARE(name, QString());
             QCOMPARE(points, 0);
             QCOMPARE(date, QStringLiteral("Datum %1.%2").arg(mode).arg(rank));
             QCOMPARE(maxGroup, rank);
         }
     }
-    dialog.Init();
+    tables.Init();
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         dialog.ShowList(mode);
         QCOMPARE(Rows(dialog), EmptyRows());
@@ -218,9 +222,10 @@ void TestHighscoreDialog::opensOnSelectedMode() {
     QFETCH(int, previous);
     QFETCH(int, mode);
     QFETCH(int, shown);
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
     dialog.SelectMode(previous);
     dialog.SelectMode(mode);
     dialog.show();
@@ -229,9 +234,10 @@ void TestHighscoreDialog::opensOnSelectedMode() {
 }
 
 void TestHighscoreDialog::dropDownSwitchesTables() {
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
     dialog.show();
     QCOMPARE(dialog.CBModus()->currentText(), QStringLiteral("Einfach"));
     QCOMPARE(Rows(dialog), RowsOfMode(1));
@@ -254,9 +260,10 @@ void TestHighscoreDialog::showListOutsideTheModes_data() {
 
 void TestHighscoreDialog::showListOutsideTheModes() {
     QFETCH(int, mode);
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
     dialog.SelectMode(2);
     dialog.show();
     dialog.ShowList(mode);
@@ -265,12 +272,13 @@ void TestHighscoreDialog::showListOutsideTheModes() {
 }
 
 void TestHighscoreDialog::activationRebuildsTable() {
-    TDlgHighscore dialog;
-    dialog.Init();
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
     dialog.SelectMode(4);
     dialog.show();
     QCOMPARE(Rows(dialog), EmptyRows());
-    dialog.Add(4, QStringLiteral("Neu"), QStringLiteral("heute"), 10, 3);
+    tables.Add(4, QStringLiteral("Neu"), QStringLiteral("heute"), 10, 3);
     dialog.BDelete()->setFocus();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&dialog, &activate);
@@ -279,17 +287,18 @@ void TestHighscoreDialog::activationRebuildsTable() {
 }
 
 void TestHighscoreDialog::deleteButtonChangesNothing() {
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
     dialog.SelectMode(5);
     dialog.show();
-    const QStringList scores = AllScores(dialog);
+    const QStringList scores = AllScores(tables);
     QCOMPARE(dialog.BDelete()->text(), QStringLiteral("Einträge löschen"));
     QTest::mouseClick(dialog.BDelete(), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(Rows(dialog), RowsOfMode(5));
-    QCOMPARE(AllScores(dialog), scores);
+    QCOMPARE(AllScores(tables), scores);
 }
 
 void TestHighscoreDialog::closing_data() {
@@ -300,9 +309,10 @@ void TestHighscoreDialog::closing_data() {
 
 void TestHighscoreDialog::closing() {
     QFETCH(bool, byKey);
-    TDlgHighscore dialog;
-    dialog.Init();
-    FillModes(dialog);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    FillModes(tables);
     dialog.SelectMode(2);
     dialog.show();
     QVERIFY(dialog.BClose()->isDefault());
@@ -319,8 +329,9 @@ void TestHighscoreDialog::closing() {
 }
 
 void TestHighscoreDialog::focusAndTabOrder() {
-    TDlgHighscore dialog;
-    dialog.Init();
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -350,8 +361,9 @@ void TestHighscoreDialog::columns() {
     QFETCH(QString, caption);
     QFETCH(bool, right);
     QFETCH(int, width);
-    TDlgHighscore dialog;
-    dialog.Init();
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
     dialog.show();
     QTreeWidget* view = dialog.LVScore();
     QCOMPARE(view->columnCount(), 5);
@@ -376,12 +388,13 @@ void TestHighscoreDialog::columns() {
 }
 
 void TestHighscoreDialog::fullTableFits() {
-    TDlgHighscore dialog;
-    dialog.Init();
-    dialog.Add(1, QStringLiteral("Größter Spieler mit einem sehr langen Namen"),
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    tables.Add(1, QStringLiteral("Größter Spieler mit einem sehr langen Namen"),
                QStringLiteral("*LUCKY*"), 99999, 121);
     for (int rank = 2; rank <= 10; ++rank) {
-        dialog.Add(1, QStringLiteral("Spieler"), QStringLiteral("*LUCKY*"), 10000 - rank, 99);
+        tables.Add(1, QStringLiteral("Spieler"), QStringLiteral("*LUCKY*"), 10000 - rank, 99);
     }
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -417,10 +430,11 @@ void TestHighscoreDialog::capitalUmlautsShow_data() {
 void TestHighscoreDialog::capitalUmlautsShow() {
     QFETCH(QString, plain);
     QFETCH(QString, umlaut);
-    TDlgHighscore dialog;
-    dialog.Init();
-    dialog.Add(1, plain, QString(), 2, 0);
-    dialog.Add(1, umlaut, QString(), 1, 0);
+    TScoreTables tables;
+    TDlgHighscore dialog(tables);
+    tables.Init();
+    tables.Add(1, plain, QString(), 2, 0);
+    tables.Add(1, umlaut, QString(), 1, 0);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTreeWidget* view = dialog.LVScore();
@@ -455,9 +469,10 @@ void TestHighscoreDialog::layout_data() {
 void TestHighscoreDialog::layout() {
     QFETCH(QFont, font);
     QFETCH(bool, asDesigned);
-    const auto made = MadeWithFont<TDlgHighscore>(font);
+    TScoreTables tables;
+    const auto made = MadeWithFont<TDlgHighscore>(font, tables);
     TDlgHighscore& dialog = *made;
-    dialog.Init();
+    tables.Init();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Highscore-Tabelle"));
     QCOMPARE(dialog.Label1()->text(), QStringLiteral("Modus"));
     QCOMPARE(dialog.BClose()->text(), QStringLiteral("&Schließen"));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
-#include "DHighscore.h"
 #include "Options.h"
 #include "ScoreEntry.h"
+#include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
 
@@ -12,7 +12,7 @@ using namespace brimbal;
 
 namespace {
 
-QList<TScoreEntry> Table(const TDlgHighscore& highscore, int mode) {
+QList<TScoreEntry> Table(const TScoreTables& highscore, int mode) {
     QList<TScoreEntry> table;
     for (int rank = 1; rank <= 10; ++rank) {
         const TScoreEntry entry = ReadScore(highscore, mode, rank);
@@ -24,7 +24,7 @@ QList<TScoreEntry> Table(const TDlgHighscore& highscore, int mode) {
 }
 
 // The entries of a table as "name/date/points/group" lines.
-QStringList Lines(const TDlgHighscore& highscore, int mode) {
+QStringList Lines(const TScoreTables& highscore, int mode) {
     QStringList lines;
     for (const TScoreEntry& e : Table(highscore, mode)) {
         lines << QString("%1/%2/%3/%4").arg(e.Name, e.Date).arg(e.Points).arg(e.MaxGroup);
@@ -80,7 +80,7 @@ private slots:
 
 void TestSettings::firstStart() {
     TSettingsDir dir;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions options;
     options.Modus = 4;
@@ -109,7 +109,7 @@ void TestSettings::firstStart() {
 
 void TestSettings::valueNames() {
     TSettingsDir dir;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     highscore.Add(5, "Eva", "01.02.2026 10:11:12", 40, 7);
     highscore.Add(3, "Udo", "x", 25, 5);
@@ -128,7 +128,7 @@ void TestSettings::loadSortsByPoints() {
                       "M002S002N=B\nM002S002D=d2\nM002S002P=80\nM002S002M=8\n"
                       "M002S003N=C\nM002S003D=d3\nM002S003P=50\nM002S003M=5\n"
                       "M002S004N=Zero\nM002S004D=d4\nM002S004P=0\nM002S004M=1\n"));
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions options;
     QVERIFY(TSettingsStore().Load(options, highscore));
@@ -142,7 +142,7 @@ void TestSettings::namesAndDates() {
                       "M001S002D=d2\nM001S002P=20\n"
                       "M001S003N=Ohne Datum\nM001S003P=10\n"
                       "M001S004N=Glück\nM001S004D=*lucky*\nM001S004P=5\n"));
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions options;
     QVERIFY(TSettingsStore().Load(options, highscore));
@@ -152,7 +152,7 @@ void TestSettings::namesAndDates() {
 
 void TestSettings::roundTrip() {
     TSettingsDir dir;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     // Equal points in several runs: the stored order must come back exactly.
     const int points[] = {50, 30, 30, 30, 20, 20, 10, 10, 10, 5};
@@ -173,7 +173,7 @@ void TestSettings::roundTrip() {
     options.Shade = true;
     QVERIFY(TSettingsStore().Save(options, highscore));
 
-    TDlgHighscore loaded;
+    TScoreTables loaded;
     loaded.Init();
     TOptions read;
     TSettingsStore store;
@@ -192,7 +192,7 @@ void TestSettings::roundTrip() {
 void TestSettings::storedMode() {
     TSettingsDir dir;
     QVERIFY(dir.Write("[General]\nModus=3\n"));
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions options;
     QVERIFY(TSettingsStore().Load(options, highscore));
@@ -280,7 +280,7 @@ void TestSettings::hostile() {
     QFETCH(QStringList, mode1);
     TSettingsDir dir;
     QVERIFY(dir.Write(file));
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions read;
     TSettingsStore store;
@@ -289,7 +289,7 @@ void TestSettings::hostile() {
     QCOMPARE(Lines(highscore, 1), mode1);
     // Saving over the broken file keeps every valid entry.
     QVERIFY(store.Save(read, highscore));
-    TDlgHighscore again;
+    TScoreTables again;
     again.Init();
     TOptions reread;
     QVERIFY(TSettingsStore().Load(reread, again));
@@ -303,7 +303,7 @@ void TestSettings::refusedSave() {
     QFile blocker(dir.Path() + "/Zelkor");
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     highscore.Add(1, "Ann", "d", 70, 6);
     TSettingsStore store;
@@ -339,7 +339,7 @@ void TestSettings::escaping_data() {
 void TestSettings::escaping() {
     QFETCH(QString, name);
     TSettingsDir dir;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     highscore.Add(1, name, name, 10, 2);
     // A window that saves again and again takes its own entry for no one else's.
@@ -347,7 +347,7 @@ void TestSettings::escaping() {
     for (int save = 0; save < 6; ++save) {
         QVERIFY(store.Save(TOptions(), highscore));
     }
-    TDlgHighscore loaded;
+    TScoreTables loaded;
     loaded.Init();
     TOptions options;
     QVERIFY(TSettingsStore().Load(options, loaded));

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 // The settings file as the file system finds it: other windows saving, things other than a file
 // at its path, leftover locks, links, and files far larger than the game ever writes.
-#include "DHighscore.h"
 #include "Options.h"
 #include "ScoreEntry.h"
+#include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
 
@@ -26,7 +26,7 @@ namespace {
 constexpr int KBoundMs = 2500;
 
 // The names filed in a mode's table, best first.
-QStringList Names(const TDlgHighscore& highscore, int mode) {
+QStringList Names(const TScoreTables& highscore, int mode) {
     QStringList names;
     for (int rank = 1; rank <= 10; ++rank) {
         const TScoreEntry entry = ReadScore(highscore, mode, rank);
@@ -38,7 +38,7 @@ QStringList Names(const TDlgHighscore& highscore, int mode) {
 }
 
 QStringList StoredNames(int mode) {
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     TOptions options;
     TSettingsStore().Load(options, highscore);
@@ -55,7 +55,7 @@ struct TWindow {
         Highscore.Add(1, name, "d", points, 2);
         return Store.Save(Options, Highscore);
     }
-    TDlgHighscore Highscore;
+    TScoreTables Highscore;
     TOptions Options;
     TSettingsStore Store;
 };
@@ -160,7 +160,7 @@ void TestSettingsFile::notAFile() {
     });
     QElapsedTimer clock;
     clock.start();
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     highscore.Add(1, "Ann", "d", 70, 6);
     TOptions options;

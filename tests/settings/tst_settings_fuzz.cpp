@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 // Loads thousands of generated hostile settings files: none may crash the game, and every valid
 // entry of a file that is only partly broken must come back.
-#include "DHighscore.h"
 #include "Options.h"
 #include "ScoreEntry.h"
+#include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
 
@@ -102,7 +102,7 @@ QByteArray HostileFile(QRandomGenerator& rng) {
     }
 }
 
-bool Sorted(const TDlgHighscore& highscore) {
+bool Sorted(const TScoreTables& highscore) {
     for (int mode = 1; mode <= 5; ++mode) {
         std::int32_t previous = std::numeric_limits<std::int32_t>::max();
         for (int rank = 1; rank <= 10; ++rank) {
@@ -129,7 +129,7 @@ private slots:
 void TestSettingsFuzz::hostileFiles() {
     QRandomGenerator rng(20261207);
     TSettingsDir dir;
-    TDlgHighscore highscore;
+    TScoreTables highscore;
     highscore.Init();
     for (int round = 0; round < 3000; ++round) {
         QVERIFY(dir.Write(HostileFile(rng)));
@@ -161,7 +161,7 @@ void TestSettingsFuzz::validEntriesSurviveJunk() {
             }
         }
         QVERIFY(dir.Write(file));
-        TDlgHighscore highscore;
+        TScoreTables highscore;
         highscore.Init();
         TOptions options;
         QVERIFY(TSettingsStore().Load(options, highscore));

@@ -228,12 +228,14 @@ void TestBackBuffer::sharpBallRims() {
     const TShot shot{{637, 485}, 1, TShotOptions{true, false, false}};
     const QImage image = Render(shot, 2.0).second;
     const QImage doubled = Render(shot).second.scaled(image.size());
+    TBoardGeometry g;
+    g.RecalcSpielfeld(637, 485, true);
     QList<QRect> balls;
     QList<QRect> rims;
     for (int row = 0; row < KRows; ++row) {
         for (int column = 0; column < KFieldColumns; ++column) {
             if (KBoard[row][column] != '.') {
-                balls << QRect(2 * (37 + column * 53), 2 * (26 + row * 40), 64, 64);
+                balls << QRect(2 * g.TileX(column), 2 * g.TileY(row), 64, 64);
                 rims << QRect(balls.last().topLeft() + QPoint(0, 28), QSize(4, 8)); // left edge
             }
         }

@@ -14,6 +14,8 @@ private slots:
     void recalc();
     void hitTest_data();
     void hitTest();
+    void cells_data();
+    void cells();
 };
 
 void TestGeometry::recalc_data() {
@@ -88,6 +90,40 @@ void TestGeometry::hitTest() {
     g.RecalcSpielfeld(box.width(), box.height(), bitmaps);
     const TCell hit = g.TryToFigureOutTheField(pixel.x(), pixel.y());
     QCOMPARE(QPoint(hit.Column, hit.Row), cell);
+}
+
+void TestGeometry::cells_data() {
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<bool>("bitmaps");
+    QTest::newRow("637x485 ellipses") << QSize(637, 485) << false;
+    QTest::newRow("637x485 balls") << QSize(637, 485) << true;
+    QTest::newRow("120x300 balls, negative gaps") << QSize(120, 300) << true;
+    QTest::newRow("1001x777 ellipses, odd margins") << QSize(1001, 777) << false;
+    QTest::newRow("11x11, cells without size") << QSize(11, 11) << false;
+}
+
+// Every cell has one index and back, and the cells' boxes lie side by side in the paint box.
+void TestGeometry::cells() {
+    QFETCH(QSize, box);
+    QFETCH(bool, bitmaps);
+    TBoardGeometry g;
+    g.RecalcSpielfeld(box.width(), box.height(), bitmaps);
+    const QRect paintBox(QPoint(0, 0), box);
+    for (int index = 0; index < 11 * 11; ++index) {
+        const TCell cell = TBoardGeometry::CellOfIndex(index);
+        QCOMPARE(TBoardGeometry::IndexOfCell(cell), index);
+        const TBox b = g.CellBox(cell);
+        const QRect rect(b.X, b.Y, b.Width, b.Height);
+        QVERIFY(rect.isEmpty() || paintBox.contains(rect));
+        const TBox right = g.CellBox({cell.Column + 1, cell.Row});
+        const TBox below = g.CellBox({cell.Column, cell.Row + 1});
+        QCOMPARE(QPoint(right.X, right.Y), QPoint(b.X + b.Width, b.Y));
+        QCOMPARE(QPoint(below.X, below.Y), QPoint(b.X, b.Y + b.Height));
+    }
+    QCOMPARE(TBoardGeometry::IndexOfCell({11, 0}), -1);
+    QCOMPARE(TBoardGeometry::IndexOfCell({}), -1);
+    QCOMPARE(TBoardGeometry::CellOfIndex(121).Column, -1);
+    QCOMPARE(TBoardGeometry::CellOfIndex(-1).Row, -1);
 }
 
 QTEST_APPLESS_MAIN(TestGeometry)

@@ -405,8 +405,9 @@ void TestRender::earlierEdgeFacingNewGroupStays() {
     scene.Draw();
     scene.Mark(0, 10); // group A: (0,10) (1,10)
     const QImage& image = scene.Renderer.BackBuffer();
-    const int right1 = scene.Geometry.TileX(1) - scene.Geometry.GapX() + 54; // 134
-    const int top = scene.Geometry.TileY(10) - scene.Geometry.GapY();
+    const TBox cell1 = scene.Geometry.CellBox({1, 10});
+    const int right1 = cell1.X + cell1.Width + 1; // 134
+    const int top = cell1.Y;
     const QString oldEdge = LinePixels(image, {right1, top}, {right1, top + 40}, BackgroundColor());
     // Its first pixel lies on the top erase line of (2,10), drawn later in the visit order.
     QVERIFY2(IsDotted(oldEdge.mid(1)), qPrintable(oldEdge));
@@ -427,9 +428,9 @@ void TestRender::negativeGaps() {
     const QImage before = scene.Renderer.BackBuffer();
     scene.Mark(1, 0);
     // The left edge of (1,0) lies at 4 - (-11) = 15, across the ball image of (0,0).
-    const int left = scene.Geometry.TileX(1) - scene.Geometry.GapX();
+    const int left = scene.Geometry.CellBox({1, 0}).X;
     QCOMPARE(left, 15);
-    const int top = scene.Geometry.TileY(0) - scene.Geometry.GapY();
+    const int top = scene.Geometry.CellBox({1, 0}).Y;
     int dots = 0;
     for (int y = top; y < top + scene.Geometry.CellHeight() + 1; ++y) {
         const QRgb now = scene.Pixel(left, y);
