@@ -7,8 +7,8 @@
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "GameoverFlow.h"
-#include "ScoreTables.h"
 #include "Main.h"
+#include "ScoreTables.h"
 #include "SettingsFixture.h"
 #include "StatusBar.h"
 
