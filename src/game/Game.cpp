@@ -82,6 +82,8 @@ void TGame::InitGame() {
     FGameStart = Host.TimeOfDay();
     UpdateScore(-1);
     FMaxGroup = 0;
+    FPractice = false;
+    History.Start(Snapshot());
 }
 
 void TGame::DealPreview() {
@@ -167,6 +169,7 @@ void TGame::RemoveTiles() {
     if (FMarkedCount < 2) {
         return;
     }
+    History.BeforeMove(Snapshot());
     std::int32_t removed = 0;
     for (int column = 0; column < KFieldColumns; ++column) {
         for (int row = 0; row < KRows; ++row) {
@@ -188,6 +191,7 @@ void TGame::RemoveTiles() {
         }
     }
     UpdateScore(removed);
+    History.AfterMove(Snapshot());
     if (CheckForGameover()) {
         FGameRunning = false;
         Host.SetNeedsRedraw();
@@ -244,6 +248,10 @@ void TGame::UpdateScore(std::int32_t n) {
         FTotal = AddPoints(FTotal, points);
         Host.SetStatusText(0, "Du bekommst dafür " + IntToText(points) + " Punkte.");
     }
+    ShowScore();
+}
+
+void TGame::ShowScore() {
     Host.SetStatusText(1, KScoreText + IntToText(FTotal));
 }
 
@@ -273,6 +281,68 @@ bool TGame::CheckForGameover() {
     ClearMarks();
     FMarkedCount = 0;
     return !groupFound;
+}
+
+TGame::TSnapshot TGame::Snapshot() const {
+    TSnapshot snapshot;
+    snapshot.RandomState = Rng.SaveState();
+    snapshot.Total = FTotal;
+    snapshot.MaxGroup = FMaxGroup;
+    for (int column = 0; column < KColumnsWithPreview; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            snapshot.Feld[column][row] = static_cast<std::uint8_t>(Feld[column][row]);
+        }
+    }
+    return snapshot;
+}
+
+void TGame::Restore(const TSnapshot& snapshot) {
+    for (int column = 0; column < KColumnsWithPreview; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            Feld[column][row] = snapshot.Feld[column][row];
+        }
+    }
+    FTotal = snapshot.Total;
+    FMaxGroup = snapshot.MaxGroup;
+    Rng.RestoreState(snapshot.RandomState);
+    DeselectAll();
+    Host.SetNeedsRedraw();
+    Host.RepaintSpielfeld();
+}
+
+bool TGame::TakeBack() {
+    if (!CanTakeBack()) {
+        return false;
+    }
+    if (!FPractice) {
+        FPractice = true;
+        Host.SetStatusText(0, KPracticeText);
+    }
+    Restore(History.Back());
+    ShowScore();
+    return true;
+}
+
+bool TGame::Redo() {
+    if (!CanRedo()) {
+        return false;
+    }
+    Restore(History.Forward());
+    ShowScore();
+    return true;
+}
+
+bool TGame::RestartDeal() {
+    if (!FGameRunning || !History.HasDeal()) {
+        return false;
+    }
+    // A fresh start, so the practice text is said again.
+    FPractice = true;
+    Host.SetStatusText(0, KPracticeText);
+    Restore(History.Restart());
+    FGameStart = Host.TimeOfDay();
+    UpdateScore(-1);
+    return true;
 }
 
 } // namespace brimbal

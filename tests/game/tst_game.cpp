@@ -58,6 +58,28 @@ const QStringList KSmallBoard{"...........", "...........", "...........", "....
                               "...........", "...........", "...........", "...........",
                               "......3....", "......12...", "......11224"};
 
+// What a removal changes: the board with its preview, the score and the generator's state.
+QStringList StateOf(const TGame& game, const IRandom& rng) {
+    return FromPicture(BoardPicture(game, true)) << QString("Total %1, MaxGroup %2, random %3")
+                                                        .arg(game.Total())
+                                                        .arg(game.MaxGroup())
+                                                        .arg(rng.SaveState());
+}
+
+// Removes the group at a cell that a seeded player picks, with two clicks. Returns the cell.
+QPoint RemoveSomeGroup(TGame& game, IRandom& player) {
+    for (;;) {
+        const QPoint cell(player.Random(KFieldColumns), player.Random(KRows));
+        const bool group = game.FeldMarkTilesBeginningWith(cell.x(), cell.y(), true) >= 2;
+        game.DeselectAll();
+        if (group) {
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            return cell;
+        }
+    }
+}
+
 } // namespace
 
 class TestGame : public QObject {
@@ -91,6 +113,10 @@ private slots:
     void scoreSaturates();
     void gameoverFlow_data();
     void gameoverFlow();
+    void takeBackAndRedo_data();
+    void takeBackAndRedo();
+    void restartDeal_data();
+    void restartDeal();
 };
 
 void TestGame::initGame_data() {
@@ -658,6 +684,98 @@ void TestGame::gameoverFlow() {
     QCOMPARE(marksDuringGameover, 0);
     QCOMPARE(f.Game.GameRunning(), answer == 6);
     QVERIFY(!f.Game.SelectionActive());
+}
+
+void TestGame::takeBackAndRedo_data() {
+    QTest::addColumn<int>("modus");
+    QTest::newRow("mode 1") << 1;
+    QTest::newRow("mode 2") << 2;
+}
+
+// Random games: every removal is taken back (with a group marked), done again from the history,
+// taken back and made again by clicks; then the whole game goes back to the deal and forward
+// again. Each step gives the very boards, scores and generator states of the first time.
+void TestGame::takeBackAndRedo() {
+    QFETCH(int, modus);
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        TFakeGameHost host;
+        TRandom rng(seed);
+        TRandom player(seed + 100);
+        TOptions options;
+        options.Modus = modus;
+        TGame game(host, rng, options);
+        game.InitGame();
+        QList<QStringList> states{StateOf(game, rng)};
+        const int stopAfter = player.Random(40) + 1;
+        while (states.size() <= stopAfter) {
+            const QPoint cell = RemoveSomeGroup(game, player);
+            if (!game.GameRunning()) {
+                break; // nothing can be taken back after the end
+            }
+            const QStringList after = StateOf(game, rng);
+            game.SpielfeldMouseUp(player.Random(KFieldColumns), player.Random(KRows));
+            QVERIFY(game.TakeBack());
+            QCOMPARE(StateOf(game, rng), states.last());
+            QCOMPARE(FromPicture(MarkPicture(game)), KNoMarks);
+            QVERIFY(!game.SelectionActive());
+            QVERIFY(game.Redo());
+            QCOMPARE(StateOf(game, rng), after);
+            QVERIFY(game.TakeBack());
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            QCOMPARE(StateOf(game, rng), after);
+            QVERIFY(!game.CanRedo());
+            states << after;
+        }
+        if (!game.GameRunning()) {
+            continue;
+        }
+        for (qsizetype move = states.size() - 2; move >= 0; --move) {
+            QVERIFY(game.TakeBack());
+            QCOMPARE(StateOf(game, rng), states[move]);
+        }
+        QVERIFY(!game.TakeBack());
+        for (qsizetype move = 1; move < states.size(); ++move) {
+            QVERIFY(game.Redo());
+            QCOMPARE(StateOf(game, rng), states[move]);
+        }
+        QVERIFY(game.Practice());
+    }
+}
+
+void TestGame::restartDeal_data() {
+    takeBackAndRedo_data();
+}
+
+// The same deal again: the same board, preview and generator state, so the same removal brings
+// the same new columns; the score and the clock start anew, and the game is a practice game.
+void TestGame::restartDeal() {
+    QFETCH(int, modus);
+    TFakeGameHost host;
+    TRandom rng(7);
+    TRandom player(8);
+    TOptions options;
+    options.Modus = modus;
+    TGame game(host, rng, options);
+    game.InitGame();
+    const QStringList deal = StateOf(game, rng);
+    const QPoint first = RemoveSomeGroup(game, player);
+    const QStringList afterFirst = StateOf(game, rng);
+    RemoveSomeGroup(game, player);
+    QVERIFY(!game.Practice());
+
+    host.Now = 0.75;
+    QVERIFY(game.RestartDeal());
+    QCOMPARE(StateOf(game, rng), deal);
+    QCOMPARE(game.GameStart(), 0.75);
+    QVERIFY(game.GameRunning() && game.Practice() && !game.CanTakeBack());
+    QCOMPARE(host.Panel0, QString::fromUtf8(KPracticeText));
+    QCOMPARE(host.Panel1, QString("Punkte: 0"));
+    game.SpielfeldMouseUp(first.x(), first.y());
+    game.SpielfeldMouseUp(first.x(), first.y());
+    QCOMPARE(StateOf(game, rng), afterFirst);
+    game.InitGame();
+    QVERIFY(!game.Practice());
 }
 
 QTEST_APPLESS_MAIN(TestGame)
