@@ -101,6 +101,7 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     FSpielfeld->installEventFilter(this);
     setCentralWidget(FSpielfeld);
     CreateActions();
+    CreatePracticeActions();
     CreateMenus();
     CreateStatusBar();
     Timer1 = new QTimer(this);
@@ -183,6 +184,7 @@ void TFrmMain::CreateMenus() {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("Datei1");
     datei->addAction(DateiNeu);
+    datei->addActions({DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
     datei->addSeparator();
     datei->addAction(DateiHighscore);
     datei->addSeparator();
@@ -394,14 +396,15 @@ void TFrmMain::SetModus(std::int32_t value) {
         item->setChecked(item->data().toInt() == value);
     }
     FOptions.Modus = value;
-    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(value)));
     FGame.InitGame();
+    ShowPractice();
 }
 
 // Menu handlers
 
 void TFrmMain::DateiNeuClick() {
     FGame.InitGame();
+    ShowPractice();
 }
 
 void TFrmMain::DateiHighscoreClick() {
@@ -458,6 +461,46 @@ void TFrmMain::HilfeUeberClick() {
     FFrmAbout->exec();
 }
 
+// Practice
+
+void TFrmMain::CreatePracticeActions() {
+    DateiZuruecknehmen =
+        AddAction("DateiZuruecknehmen", "&Zurücknehmen", "Nimmt den letzten Zug zurück");
+    DateiZuruecknehmen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(DateiZuruecknehmen, &QAction::triggered, this, &TFrmMain::DateiZuruecknehmenClick);
+    DateiWiederherstellen = AddAction("DateiWiederherstellen", "Wiede&rherstellen",
+                                      "Macht den zurückgenommenen Zug noch einmal");
+    DateiWiederherstellen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(DateiWiederherstellen, &QAction::triggered, this,
+            &TFrmMain::DateiWiederherstellenClick);
+    DateiWiederholen = AddAction("DateiWiederholen", "Spiel &wiederholen",
+                                 "Beginnt dasselbe Spiel noch einmal von vorn");
+    connect(DateiWiederholen, &QAction::triggered, this, &TFrmMain::DateiWiederholenClick);
+}
+
+void TFrmMain::ShowPractice() {
+    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(FOptions.Modus)) +
+                   (FGame.Practice() ? QStringLiteral(" (Übung)") : QString()));
+    DateiZuruecknehmen->setEnabled(FGame.CanTakeBack());
+    DateiWiederherstellen->setEnabled(FGame.CanRedo());
+    DateiWiederholen->setEnabled(FGame.GameRunning());
+}
+
+void TFrmMain::DateiZuruecknehmenClick() {
+    FGame.TakeBack();
+    ShowPractice();
+}
+
+void TFrmMain::DateiWiederherstellenClick() {
+    FGame.Redo();
+    ShowPractice();
+}
+
+void TFrmMain::DateiWiederholenClick() {
+    FGame.RestartDeal();
+    ShowPractice();
+}
+
 // The game's host
 
 void TFrmMain::RecalcSpielfeld() {
@@ -488,6 +531,10 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 
 int TFrmMain::GameoverScreen() {
     FSpielfeld->GameOver();
+    ShowPractice(); // nothing to take back or play again once the game is over
+    if (FGame.Practice()) {
+        return PracticeGameoverScreen(this, FGame.Total());
+    }
     const int answer =
         brimbal::GameoverScreen(this, *FDlgHighscore, *FDlgEnterName, FOptions.Modus, FGame.Total(),
                                 FGame.MaxGroup(), FPlayerName, &PendingScore);
@@ -525,6 +572,7 @@ void TFrmMain::SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, i
 
 void TFrmMain::SpielfeldCellUp(TCell cell) {
     FGame.SpielfeldMouseUp(cell.Column, cell.Row);
+    ShowPractice();
 }
 
 } // namespace brimbal

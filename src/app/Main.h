@@ -81,6 +81,10 @@ public:
     void OptionenSoundClick(bool checked);
     void OptionenQuickClickClick(bool checked);
     void HilfeUeberClick();
+    // Practice: take a removal back, do it again, play the deal again.
+    void DateiZuruecknehmenClick();
+    void DateiWiederherstellenClick();
+    void DateiWiederholenClick();
 
     // IGameHost
     void RecalcSpielfeld() override;
@@ -115,6 +119,9 @@ public:
     // The menu's items, named as in the menu; the mode items are in OptionenModus, each with
     // its mode number as its data.
     QAction* DateiNeu = nullptr;
+    QAction* DateiZuruecknehmen = nullptr;
+    QAction* DateiWiederherstellen = nullptr;
+    QAction* DateiWiederholen = nullptr;
     QAction* DateiHighscore = nullptr;
     QAction* DateiBeenden = nullptr;
     QActionGroup* OptionenModus = nullptr;
@@ -136,11 +143,14 @@ private:
     void FormCreate();
     void FormClose();
     void CreateActions();
+    void CreatePracticeActions();
     void CreateMenus();
     void CreateStatusBar();
     QAction* AddAction(const char* name, const char* caption, const char* hint);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();
+    // The title, and the enabled states of the practice items, from the game.
+    void ShowPractice();
 
     TClock Clock;
     TRandom Rng;

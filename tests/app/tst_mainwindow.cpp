@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace brimbal;
@@ -91,6 +92,10 @@ private slots:
     void refusedSaveAsks();
     void unreadableSettingsTold();
     void highscoreDialogOpensOnMode();
+    void practiceItems_data();
+    void practiceItems();
+    void practiceGameover_data();
+    void practiceGameover();
 
 private:
     void Show();
@@ -710,6 +715,143 @@ void TestMainWindow::highscoreDialogOpensOnMode() {
     QVERIFY(answer.Answered());
     QCOMPARE(item, 1);
     QCOMPARE(Frm->Game().Modus(), 2); // closing returns to the game unchanged
+}
+
+void TestMainWindow::practiceItems_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("undo");
+    QTest::addColumn<bool>("redo");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("panel0");
+    const QString practice = QString::fromUtf8(KPracticeText);
+    const QString points = "Du bekommst dafür 2 Punkte.";
+    auto row = [](const char* name, const QString& steps) -> QTestData& {
+        return QTest::newRow(name) << steps.split(' ', Qt::SkipEmptyParts);
+    };
+    row("a new game", "") << false << false << "Brimbal - Normal"
+                          << "<Hint>";
+    row("nothing to take back", "undo") << false << false << "Brimbal - Normal"
+                                        << "<Hint>";
+    row("a removal", "remove") << true << false << "Brimbal - Normal" << points;
+    row("taken back", "remove undo") << false << true << "Brimbal - Normal (Übung)" << practice;
+    row("done again", "remove undo redo")
+        << true << false << "Brimbal - Normal (Übung)" << practice;
+    row("one of two taken back", "remove remove undo")
+        << true << true << "Brimbal - Normal (Übung)" << practice;
+    row("said once", "remove undo remove undo")
+        << false << true << "Brimbal - Normal (Übung)" << points;
+    row("played again", "remove replay")
+        << false << false << "Brimbal - Normal (Übung)" << practice;
+    row("Neu ends practice", "remove undo new") << false << false << "Brimbal - Normal" << practice;
+    row("a mode ends practice", "remove undo 2")
+        << false << false << "Brimbal - Fortlaufend" << practice;
+}
+
+// The practice items follow the game: Strg+Z and Strg+Y from the board, the title, panel 0.
+void TestMainWindow::practiceItems() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, undo);
+    QFETCH(bool, redo);
+    QFETCH(QString, title);
+    QFETCH(QString, panel0);
+    Show();
+    // Column 10 holds a pair of 2s over a pair of 1s; a pair of 3s keeps the game going.
+    TBoardPicture board(KRows, "...........");
+    board[7] = board[8] = "..........2";
+    board[9] = board[10] = "3.........1";
+    LoadBoardPicture(Frm->Game(), board);
+    const QHash<QString, std::function<void()>> step{
+        {"remove",
+         [&] {
+             QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(10, 10));
+             QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(10, 10));
+         }},
+        {"undo",
+         [&] {
+             QTest::keyClick(Frm->Spielfeld(), Qt::Key_Z, Qt::ControlModifier);
+         }},
+        {"redo",
+         [&] {
+             QTest::keyClick(Frm->Spielfeld(), Qt::Key_Y, Qt::ControlModifier);
+         }},
+        {"replay",
+         [&] {
+             Action("DateiWiederholen")->trigger();
+         }},
+        {"new",
+         [&] {
+             QTest::keyClick(Frm->Spielfeld(), Qt::Key_N, Qt::ControlModifier);
+         }},
+        {"2",
+         [&] {
+             QTest::keyClick(Frm->Spielfeld(), Qt::Key_2);
+         }},
+    };
+    for (const QString& name : steps) {
+        step[name]();
+    }
+    QCOMPARE(Action("DateiZuruecknehmen")->isEnabled(), undo);
+    QCOMPARE(Action("DateiWiederherstellen")->isEnabled(), redo);
+    QVERIFY(Action("DateiWiederholen")->isEnabled());
+    QCOMPARE(Frm->windowTitle(), title);
+    QCOMPARE(Frm->StatusBar()->PanelText(0), panel0);
+}
+
+void TestMainWindow::practiceGameover_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("filed");
+    QTest::newRow("an ordinary game enters the table") << "ordinary" << true;
+    QTest::newRow("a removal taken back") << "undo" << false;
+    QTest::newRow("the deal played again") << "replay" << false;
+}
+
+// At the end of a practice game no name is asked for and the settings file stays as it was.
+void TestMainWindow::practiceGameover() {
+    QFETCH(QString, how);
+    QFETCH(bool, filed);
+    Show();
+    TBoardPicture board(KRows, "...........");
+    board[10] = ".......1122";
+    LoadBoardPicture(Frm->Game(), board);
+    auto remove = [&](int column) {
+        QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(column, 10));
+        QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(column, 10));
+    };
+    remove(7);
+    if (how == "undo") {
+        QTest::keyClick(Frm->Spielfeld(), Qt::Key_Z, Qt::ControlModifier);
+    } else if (how == "replay") {
+        Action("DateiWiederholen")->trigger();
+    }
+    if (how != "ordinary") {
+        remove(7);
+    }
+    const QByteArray file = Settings->Content();
+    bool itemsEnabled = true;
+    QString text;
+    TModalAnswer<TDlgEnterName> name([&](TDlgEnterName* dialog) {
+        dialog->EName()->setText("Eva");
+        dialog->BOK()->click();
+    });
+    TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {
+        itemsEnabled = Action("DateiZuruecknehmen")->isEnabled() ||
+                       Action("DateiWiederherstellen")->isEnabled() ||
+                       Action("DateiWiederholen")->isEnabled();
+        text = dialog->text();
+        dialog->button(QMessageBox::Yes)->click();
+    });
+    remove(9);
+    QCOMPARE(name.Answered(), filed);
+    QCOMPARE(box.Answered(), !filed);
+    QCOMPARE(Settings->Content() != file, filed);
+    QCOMPARE(Settings->Content().contains("M001S001N=Eva"), filed);
+    if (!filed) {
+        QVERIFY(!itemsEnabled);
+        QCOMPARE(text, QString("GameOver...\nDeine Punkte: 4\nÜbungsspiel: kein Eintrag in die "
+                               "Highscoreliste.\n\nNeues Spiel?\n"));
+    }
+    QVERIFY(Frm->Game().GameRunning());
+    QCOMPARE(Frm->windowTitle(), QString("Brimbal - Normal"));
 }
 
 QTEST_MAIN(TestMainWindow)
