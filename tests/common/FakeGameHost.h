@@ -9,7 +9,6 @@
 
 #include <deque>
 #include <functional>
-#include <vector>
 
 namespace brimbal {
 
@@ -44,7 +43,6 @@ public:
 };
 
 // Hands out given numbers first, then numbers of a seeded generator; remembers each n asked for.
-// Its state is the number of values handed out; after a return to it they are handed out again.
 class TScriptedRandom : public IRandom {
 public:
     std::deque<std::int32_t> Script;
@@ -53,23 +51,16 @@ public:
 
     std::int32_t Random(std::int32_t n) override {
         Asked.push_back(n);
-        if (Position < Handed.size()) {
-            return Handed[Position++];
-        }
         if (Script.empty()) {
-            Handed.push_back(Fallback.Random(n));
-        } else {
-            Handed.push_back(Script.front());
-            Script.pop_front();
+            return Fallback.Random(n);
         }
-        return Handed[Position++];
+        const std::int32_t value = Script.front();
+        Script.pop_front();
+        return value;
     }
-    TRandomState SaveState() const override { return Position; }
-    void RestoreState(TRandomState state) override { Position = std::size_t(state); }
-
-private:
-    std::vector<std::int32_t> Handed;
-    std::size_t Position = 0;
+    // Nothing goes back: the games that take removals back draw from a TRandom.
+    TRandomState SaveState() const override { return 0; }
+    void RestoreState(TRandomState) override {}
 };
 
 } // namespace brimbal

@@ -113,10 +113,8 @@ private slots:
     void scoreSaturates();
     void gameoverFlow_data();
     void gameoverFlow();
-    void takeBackAndRedo_data();
-    void takeBackAndRedo();
-    void restartDeal_data();
-    void restartDeal();
+    void practice_data();
+    void practice();
 };
 
 void TestGame::initGame_data() {
@@ -686,16 +684,16 @@ void TestGame::gameoverFlow() {
     QVERIFY(!f.Game.SelectionActive());
 }
 
-void TestGame::takeBackAndRedo_data() {
+void TestGame::practice_data() {
     QTest::addColumn<int>("modus");
     QTest::newRow("mode 1") << 1;
     QTest::newRow("mode 2") << 2;
 }
 
-// Random games: every removal is taken back (with a group marked), done again from the history,
-// taken back and made again by clicks; then the whole game goes back to the deal and forward
-// again. Each step gives the very boards, scores and generator states of the first time.
-void TestGame::takeBackAndRedo() {
+// Random games: each removal taken back (a group marked or not) and done again from the history;
+// then all taken back to the deal and made again by clicks; then the deal played again. Each
+// step gives the very boards, scores and generator states of the first time.
+void TestGame::practice() {
     QFETCH(int, modus);
     for (std::uint64_t seed = 1; seed <= 20; ++seed) {
         TFakeGameHost host;
@@ -706,76 +704,40 @@ void TestGame::takeBackAndRedo() {
         TGame game(host, rng, options);
         game.InitGame();
         QList<QStringList> states{StateOf(game, rng)};
+        QList<QPoint> cells;
         const int stopAfter = player.Random(40) + 1;
-        while (states.size() <= stopAfter) {
-            const QPoint cell = RemoveSomeGroup(game, player);
-            if (!game.GameRunning()) {
-                break; // nothing can be taken back after the end
+        while (game.GameRunning() && cells.size() < stopAfter) {
+            cells << RemoveSomeGroup(game, player);
+            states << StateOf(game, rng);
+            if (game.GameRunning()) {
+                game.SpielfeldMouseUp(player.Random(KFieldColumns), player.Random(KRows));
+                QVERIFY(game.TakeBack());
+                QCOMPARE(StateOf(game, rng), states[states.size() - 2]);
+                QCOMPARE(FromPicture(MarkPicture(game)), KNoMarks);
+                QVERIFY(game.Redo());
+                QCOMPARE(StateOf(game, rng), states.last());
             }
-            const QStringList after = StateOf(game, rng);
-            game.SpielfeldMouseUp(player.Random(KFieldColumns), player.Random(KRows));
-            QVERIFY(game.TakeBack());
-            QCOMPARE(StateOf(game, rng), states.last());
-            QCOMPARE(FromPicture(MarkPicture(game)), KNoMarks);
-            QVERIFY(!game.SelectionActive());
-            QVERIFY(game.Redo());
-            QCOMPARE(StateOf(game, rng), after);
-            QVERIFY(game.TakeBack());
-            game.SpielfeldMouseUp(cell.x(), cell.y());
-            game.SpielfeldMouseUp(cell.x(), cell.y());
-            QCOMPARE(StateOf(game, rng), after);
-            QVERIFY(!game.CanRedo());
-            states << after;
         }
         if (!game.GameRunning()) {
-            continue;
+            continue; // nothing is taken back after the end
         }
-        for (qsizetype move = states.size() - 2; move >= 0; --move) {
-            QVERIFY(game.TakeBack());
-            QCOMPARE(StateOf(game, rng), states[move]);
+        while (game.TakeBack()) {
         }
-        QVERIFY(!game.TakeBack());
-        for (qsizetype move = 1; move < states.size(); ++move) {
-            QVERIFY(game.Redo());
-            QCOMPARE(StateOf(game, rng), states[move]);
+        QCOMPARE(StateOf(game, rng), states.first());
+        for (qsizetype move = 0; move < cells.size(); ++move) {
+            game.SpielfeldMouseUp(cells[move].x(), cells[move].y());
+            game.SpielfeldMouseUp(cells[move].x(), cells[move].y());
+            QCOMPARE(StateOf(game, rng), states[move + 1]);
         }
-        QVERIFY(game.Practice());
+        QVERIFY(!game.CanRedo());
+        host.Now = 0.75;
+        QVERIFY(game.RestartDeal());
+        QCOMPARE(StateOf(game, rng), states.first());
+        QVERIFY(game.Practice() && !game.CanTakeBack() && game.GameStart() == 0.75);
+        game.SpielfeldMouseUp(cells[0].x(), cells[0].y());
+        game.SpielfeldMouseUp(cells[0].x(), cells[0].y());
+        QCOMPARE(StateOf(game, rng), states[1]);
     }
-}
-
-void TestGame::restartDeal_data() {
-    takeBackAndRedo_data();
-}
-
-// The same deal again: the same board, preview and generator state, so the same removal brings
-// the same new columns; the score and the clock start anew, and the game is a practice game.
-void TestGame::restartDeal() {
-    QFETCH(int, modus);
-    TFakeGameHost host;
-    TRandom rng(7);
-    TRandom player(8);
-    TOptions options;
-    options.Modus = modus;
-    TGame game(host, rng, options);
-    game.InitGame();
-    const QStringList deal = StateOf(game, rng);
-    const QPoint first = RemoveSomeGroup(game, player);
-    const QStringList afterFirst = StateOf(game, rng);
-    RemoveSomeGroup(game, player);
-    QVERIFY(!game.Practice());
-
-    host.Now = 0.75;
-    QVERIFY(game.RestartDeal());
-    QCOMPARE(StateOf(game, rng), deal);
-    QCOMPARE(game.GameStart(), 0.75);
-    QVERIFY(game.GameRunning() && game.Practice() && !game.CanTakeBack());
-    QCOMPARE(host.Panel0, QString::fromUtf8(KPracticeText));
-    QCOMPARE(host.Panel1, QString("Punkte: 0"));
-    game.SpielfeldMouseUp(first.x(), first.y());
-    game.SpielfeldMouseUp(first.x(), first.y());
-    QCOMPARE(StateOf(game, rng), afterFirst);
-    game.InitGame();
-    QVERIFY(!game.Practice());
 }
 
 QTEST_APPLESS_MAIN(TestGame)
