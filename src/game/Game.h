@@ -58,8 +58,9 @@ public:
     // Practice. Each removal is kept with the state before and after it, back to the deal:
     // board and preview column, Total, MaxGroup and the random generator's state. A game in
     // which a removal is taken back, or whose deal is played again, is a practice game until the
-    // next deal. Each returns false, changing nothing, when there is nothing to do or no game
-    // runs.
+    // next deal. The three return false, changing nothing, when there is nothing to do or no
+    // game runs.
+
     // Restores the state before the last removal, nothing marked; the clock runs on.
     bool TakeBack();
     // Does the removal taken back last again, as it came the first time.

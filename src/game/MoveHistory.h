@@ -44,7 +44,6 @@ public:
         return States[0];
     }
 
-    std::size_t Moves() const { return Position; }
     // The memory held, in bytes.
     std::size_t Bytes() const { return States.capacity() * sizeof(TSnapshot); }
 
