@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -100,6 +101,26 @@ void BM_StartUp(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+// Strg+Z after a removal: the key through the window's shortcuts, the state restored, a full
+// redraw and the repaint.
+void BM_KeyTakesMoveBack(benchmark::State& state) {
+    TFrmMain frm;
+    frm.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        LoadBoard(frm.Game());
+        Release(frm, 0, 0);
+        Release(frm, 0, 0);
+        state.ResumeTiming();
+        QTest::keyClick(frm.Spielfeld(), Qt::Key_Z, Qt::ControlModifier);
+    }
+    if (frm.Game().Tile(0, 0) != 1) {
+        state.SkipWithError("the removal was not taken back");
+    }
+}
+BENCHMARK(BM_KeyTakesMoveBack)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -99,6 +99,7 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     FSpielfeld = new TSpielfeld(*this, this);
     setCentralWidget(FSpielfeld);
     CreateActions();
+    CreatePracticeActions();
     CreateMenus();
     CreateStatusBar();
     Timer1 = new QTimer(this);
@@ -174,6 +175,7 @@ void TFrmMain::CreateMenus() {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("Datei1");
     datei->addAction(DateiNeu);
+    datei->addActions({DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
     datei->addSeparator();
     datei->addAction(DateiHighscore);
     datei->addSeparator();
@@ -301,11 +303,16 @@ void TFrmMain::SetModus(std::int32_t value) {
         item->setChecked(item->data().toInt() == value);
     }
     FOptions.Modus = value;
-    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(value)));
     FGame.InitGame();
+    ShowPractice();
 }
 
 // Menu handlers
+
+void TFrmMain::DateiNeuClick() {
+    FGame.InitGame();
+    ShowPractice();
+}
 
 void TFrmMain::DateiHighscoreClick() {
     FDlgHighscore->SelectMode(FOptions.Modus);
@@ -328,6 +335,46 @@ void TFrmMain::HilfeUeberClick() {
     FFrmAbout->exec();
 }
 
+// Practice
+
+void TFrmMain::CreatePracticeActions() {
+    DateiZuruecknehmen =
+        AddAction("DateiZuruecknehmen", "&Zurücknehmen", "Nimmt den letzten Zug zurück");
+    DateiZuruecknehmen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(DateiZuruecknehmen, &QAction::triggered, this, &TFrmMain::DateiZuruecknehmenClick);
+    DateiWiederherstellen = AddAction("DateiWiederherstellen", "Wiede&rherstellen",
+                                      "Macht den zurückgenommenen Zug noch einmal");
+    DateiWiederherstellen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(DateiWiederherstellen, &QAction::triggered, this,
+            &TFrmMain::DateiWiederherstellenClick);
+    DateiWiederholen = AddAction("DateiWiederholen", "Spiel &wiederholen",
+                                 "Beginnt dasselbe Spiel noch einmal von vorn");
+    connect(DateiWiederholen, &QAction::triggered, this, &TFrmMain::DateiWiederholenClick);
+}
+
+void TFrmMain::ShowPractice() {
+    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(FOptions.Modus)) +
+                   (FGame.Practice() ? QStringLiteral(" (Übung)") : QString()));
+    DateiZuruecknehmen->setEnabled(FGame.CanTakeBack());
+    DateiWiederherstellen->setEnabled(FGame.CanRedo());
+    DateiWiederholen->setEnabled(FGame.GameRunning());
+}
+
+void TFrmMain::DateiZuruecknehmenClick() {
+    FGame.TakeBack();
+    ShowPractice();
+}
+
+void TFrmMain::DateiWiederherstellenClick() {
+    FGame.Redo();
+    ShowPractice();
+}
+
+void TFrmMain::DateiWiederholenClick() {
+    FGame.RestartDeal();
+    ShowPractice();
+}
+
 // The game's host
 
 void TFrmMain::SetStatusText(int panel, std::string_view text) {
@@ -336,6 +383,10 @@ void TFrmMain::SetStatusText(int panel, std::string_view text) {
 
 int TFrmMain::GameoverScreen() {
     FSpielfeld->GameOver();
+    ShowPractice(); // nothing to take back or play again once the game is over
+    if (FGame.Practice()) {
+        return PracticeGameoverScreen(this, FGame.Total());
+    }
     TPendingScore& pending = Keeper.PendingScore();
     const int answer =
         brimbal::GameoverScreen(this, FScores, *FDlgEnterName, FOptions.Modus, FGame.Total(),
@@ -344,6 +395,11 @@ int TFrmMain::GameoverScreen() {
         Keeper.Save(TSettingsKeeper::ESaveMoment::ScoreFiled);
     }
     return answer;
+}
+
+void TFrmMain::SpielfeldCellUp(TCell cell) {
+    FGame.SpielfeldMouseUp(cell.Column, cell.Row);
+    ShowPractice();
 }
 
 } // namespace brimbal

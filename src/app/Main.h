@@ -58,13 +58,17 @@ public:
     void SaveAtExit() { Keeper.SaveAtExit(); }
 
     // Menu handlers. A toggle gets the check mark its item has just taken.
-    void DateiNeuClick() { FGame.InitGame(); }
+    void DateiNeuClick();
     void DateiHighscoreClick();
     void DateiBeendenClick() { close(); }
     void OptionenModusClick(QAction* item);
     // A switch of the options table; its item has just taken the check mark given.
     void OptionenSwitchClick(const TSwitchOption& option, bool checked);
     void HilfeUeberClick();
+    // Practice: take a removal back, do it again, play the deal again.
+    void DateiZuruecknehmenClick();
+    void DateiWiederherstellenClick();
+    void DateiWiederholenClick();
 
     // IGameHost: the board's view is the paint box's.
     void RecalcSpielfeld() override { FSpielfeld->RecalcSpielfeld(); }
@@ -77,7 +81,7 @@ public:
     double TimeOfDay() override { return Clock(); }
 
     // ISpielfeldHandler
-    void SpielfeldCellUp(TCell cell) override { FGame.SpielfeldMouseUp(cell.Column, cell.Row); }
+    void SpielfeldCellUp(TCell cell) override;
     const TGame& Game() const override { return FGame; }
     const TOptions& Options() const override { return FOptions; }
 
@@ -91,6 +95,9 @@ public:
     // The menu's items, named as in the menu; the mode items are in OptionenModus, each with
     // its mode number as its data.
     QAction* DateiNeu = nullptr;
+    QAction* DateiZuruecknehmen = nullptr;
+    QAction* DateiWiederherstellen = nullptr;
+    QAction* DateiWiederholen = nullptr;
     QAction* DateiHighscore = nullptr;
     QAction* DateiBeenden = nullptr;
     QActionGroup* OptionenModus = nullptr;
@@ -107,12 +114,15 @@ private:
     void FormCreate();
     void CreateActions();
     void CreateSwitchActions();
+    void CreatePracticeActions();
     void CreateMenus();
     void AddSwitchItems(QMenu* menu, ESwitchMenu where);
     void CreateStatusBar();
     QAction* AddAction(const char* name, const char* caption, const char* hint);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();
+    // The title, and the enabled states of the practice items, from the game.
+    void ShowPractice();
 
     TClock Clock;
     TRandom Rng;

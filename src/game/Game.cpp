@@ -84,6 +84,8 @@ void TGame::InitGame() {
     FGameStart = Host.TimeOfDay();
     UpdateScore(-1);
     FMaxGroup = 0;
+    FPractice = false;
+    History.Start(Snapshot());
 }
 
 void TGame::DealPreview() {
@@ -169,6 +171,7 @@ void TGame::RemoveTiles() {
     if (FMarkedCount < 2) {
         return;
     }
+    History.BeforeMove(Snapshot());
     std::int32_t removed = 0;
     for (int column = 0; column < KFieldColumns; ++column) {
         for (int row = 0; row < KRows; ++row) {
@@ -190,6 +193,7 @@ void TGame::RemoveTiles() {
         }
     }
     UpdateScore(removed);
+    History.AfterMove(Snapshot());
     if (CheckForGameover()) {
         FGameRunning = false;
         Host.SetNeedsRedraw();
@@ -246,6 +250,10 @@ void TGame::UpdateScore(std::int32_t n) {
         FTotal = AddPoints(FTotal, points);
         Host.SetStatusText(0, "Du bekommst dafür " + IntToText(points) + " Punkte.");
     }
+    ShowScore();
+}
+
+void TGame::ShowScore() {
     Host.SetStatusText(1, KScoreText + IntToText(FTotal));
 }
 
@@ -275,6 +283,68 @@ bool TGame::CheckForGameover() {
     ClearMarks();
     FMarkedCount = 0;
     return !groupFound;
+}
+
+TGame::TSnapshot TGame::Snapshot() const {
+    TSnapshot snapshot;
+    snapshot.RandomState = Rng.SaveState();
+    snapshot.Total = FTotal;
+    snapshot.MaxGroup = FMaxGroup;
+    for (int column = 0; column < KColumnsWithPreview; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            snapshot.Feld[column][row] = static_cast<std::uint8_t>(Feld[column][row]);
+        }
+    }
+    return snapshot;
+}
+
+void TGame::Restore(const TSnapshot& snapshot) {
+    for (int column = 0; column < KColumnsWithPreview; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            Feld[column][row] = snapshot.Feld[column][row];
+        }
+    }
+    FTotal = snapshot.Total;
+    FMaxGroup = snapshot.MaxGroup;
+    Rng.RestoreState(snapshot.RandomState);
+    DeselectAll();
+    Host.SetNeedsRedraw();
+    Host.RepaintSpielfeld();
+}
+
+bool TGame::TakeBack() {
+    if (!CanTakeBack()) {
+        return false;
+    }
+    if (!FPractice) {
+        FPractice = true;
+        Host.SetStatusText(0, KPracticeText);
+    }
+    Restore(History.Back());
+    ShowScore();
+    return true;
+}
+
+bool TGame::Redo() {
+    if (!CanRedo()) {
+        return false;
+    }
+    Restore(History.Forward());
+    ShowScore();
+    return true;
+}
+
+bool TGame::RestartDeal() {
+    if (!FGameRunning || !History.HasDeal()) {
+        return false;
+    }
+    // A fresh start, so the practice text is said again.
+    FPractice = true;
+    Host.SetStatusText(0, KPracticeText);
+    Restore(History.Restart());
+    FGameStart = Host.TimeOfDay();
+    UpdateScore(-1);
+    return true;
 }
 
 } // namespace brimbal

@@ -2,12 +2,15 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "MoveHistory.h"
+#include "Random.h"
+
+#include <cstddef>
 #include <cstdint>
 
 namespace brimbal {
 
 class IGameHost;
-class IRandom;
 struct TOptions;
 
 // Columns 0 to 10 are the playing field; the board keeps one more, column 11, for the preview of
@@ -20,6 +23,8 @@ constexpr std::int32_t KColours = 5;
 
 // What panel 1 of the status bar says before the score.
 constexpr char KScoreText[] = "Punkte: ";
+// What panel 0 says when a game becomes a practice game.
+constexpr char KPracticeText[] = "Übungsspiel: kommt nicht in die Highscoreliste";
 
 // The state of one game and its rules. Everything the player sees of it goes through the host.
 class TGame {
@@ -50,6 +55,24 @@ public:
     // True when the playing field holds no group of two or more. Clears every mark.
     bool CheckForGameover();
 
+    // Practice. Each removal is kept with the state before and after it, back to the deal:
+    // board and preview column, Total, MaxGroup and the random generator's state. A game in
+    // which a removal is taken back, or whose deal is played again, is a practice game until the
+    // next deal. The three return false, changing nothing, when there is nothing to do or no
+    // game runs.
+
+    // Restores the state before the last removal, nothing marked; the clock runs on.
+    bool TakeBack();
+    // Does the removal taken back last again, as it came the first time.
+    bool Redo();
+    // The deal of this game again: board, preview and random state, Total 0, a fresh clock.
+    bool RestartDeal();
+    bool CanTakeBack() const { return FGameRunning && History.CanGoBack(); }
+    bool CanRedo() const { return FGameRunning && History.CanGoForward(); }
+    bool Practice() const { return FPractice; }
+    // The memory that the history holds, in bytes.
+    std::size_t HistoryBytes() const { return History.Bytes(); }
+
     // Board: columns 0 to 11, rows 0 to 10. Outside that, reads give 0 and writes do nothing.
     std::int32_t Tile(int column, int row) const;
     void SetTile(int column, int row, std::int32_t value);
@@ -71,8 +94,20 @@ public:
     }
 
 private:
+    // What a removal changes, a tile to a byte (the rules deal 1 to 5, the palette knows 1 to 9).
+    struct TSnapshot {
+        TRandomState RandomState;
+        std::int32_t Total;
+        std::int32_t MaxGroup;
+        std::uint8_t Feld[KColumnsWithPreview][KRows];
+    };
+
     void FloodMark(std::int32_t column, std::int32_t row, std::int32_t value, std::int32_t& count);
     void ClearMarks();
+    void ShowScore();
+    TSnapshot Snapshot() const;
+    // Puts a kept state on the board, nothing marked, and repaints it.
+    void Restore(const TSnapshot& snapshot);
 
     IGameHost& Host;
     IRandom& Rng;
@@ -86,6 +121,8 @@ private:
     std::int32_t FMaxGroup = 0;
     bool FGameRunning = false;
     double FGameStart = 0.0;
+    TMoveHistory<TSnapshot> History{KFieldColumns * KRows};
+    bool FPractice = false;
 };
 
 } // namespace brimbal

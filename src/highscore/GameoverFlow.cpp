@@ -46,6 +46,13 @@ QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
            KLineBreak + KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
 }
 
+QString PracticeGameoverText(std::int32_t total) {
+    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine Punkte: ") +
+           NumberText(total) + KLineBreak +
+           QStringLiteral("Übungsspiel: kein Eintrag in die Highscoreliste.") + KLineBreak +
+           KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
+}
+
 QString CongratulationText(const QString& pushedName, int rank) {
     return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak +
            QStringLiteral("Damit verdrängst du ") + pushedName + QStringLiteral(" von Platz ") +
@@ -106,6 +113,10 @@ int GameoverScreen(QWidget* parent, TScoreTables& highscore, TDlgEnterName& ente
     }
     score.Dialog = nullptr;
     return enterName.CHNeu()->isChecked() ? KAnswerYes : KAnswerNo;
+}
+
+int PracticeGameoverScreen(QWidget* parent, std::int32_t total) {
+    return AskNewGame(parent, PracticeGameoverText(total));
 }
 
 } // namespace brimbal

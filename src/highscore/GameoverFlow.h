@@ -21,6 +21,9 @@ QString ScreenText(QString text);
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
                             const QString& neededName);
 
+// The message after a practice game, which no table takes. Lines end in CR LF.
+QString PracticeGameoverText(std::int32_t total);
+
 // The congratulation after a game that enters the table at a rank, pushing down the entry that
 // held it. Lines end in CR LF.
 QString CongratulationText(const QString& pushedName, int rank);
@@ -56,5 +59,9 @@ private:
 int GameoverScreen(QWidget* parent, TScoreTables& highscore, TDlgEnterName& enterName,
                    std::int32_t modus, std::int32_t total, std::int32_t maxGroup,
                    QString& playerName, TPendingScore* pending = nullptr);
+
+// The end of a practice game: tells the score, files nothing, and asks as after a game that
+// does not enter the table. Returns 6 when the player wants a new game, 7 otherwise.
+int PracticeGameoverScreen(QWidget* parent, std::int32_t total);
 
 } // namespace brimbal

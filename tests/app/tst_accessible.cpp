@@ -217,6 +217,11 @@ void TestAccessible::changesAreTold() {
     QVERIFY(Events.contains(QAccessible::TableModelChanged));
     QVERIFY(Events.contains(QAccessible::NameChanged));
     Events.clear();
+    Frm->DateiZuruecknehmenClick(); // the removal taken back
+    QVERIFY(Events.contains(QAccessible::TableModelChanged));
+    QVERIFY(Events.contains(QAccessible::NameChanged));
+    QCOMPARE(Frm->Game().Tile(6, 10), 1);
+    Events.clear();
     Frm->findChild<QAction*>("DateiNeu")->trigger();
     QVERIFY(Events.contains(QAccessible::TableModelChanged));
 

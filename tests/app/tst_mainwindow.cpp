@@ -91,10 +91,18 @@ private slots:
     void refusedSaveAsks();
     void unreadableSettingsTold();
     void highscoreDialogOpensOnMode();
+    void practiceItems_data();
+    void practiceItems();
+    void practiceGameover_data();
+    void practiceGameover();
 
 private:
     void Show();
     QPoint TilePixel(int column, int row) const;
+    // On a board with two pairs, "1 1 2 2" at the bottom right: "remove" takes the 1s and "last"
+    // the 2s, with two clicks; "replay" plays the deal again; anything else is a key sequence
+    // pressed on the board.
+    void Play(const QString& steps);
     // A menu item, by its name.
     QAction* Action(const char* name) const { return Frm->findChild<QAction*>(name); }
 
@@ -123,6 +131,24 @@ void TestMainWindow::Show() {
 QPoint TestMainWindow::TilePixel(int column, int row) const {
     const TBoardGeometry& g = Frm->Spielfeld()->Geometry();
     return {g.TileX(column) + g.TileWidth() / 2, g.TileY(row) + g.TileHeight() / 2};
+}
+
+void TestMainWindow::Play(const QString& steps) {
+    TBoardPicture board(KRows, "...........");
+    board[10] = ".......1122";
+    LoadBoardPicture(Frm->Game(), board);
+    for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+        if (step == "remove" || step == "last") {
+            const QPoint at = TilePixel(step == "remove" ? 7 : 9, 10);
+            QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, at);
+            QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, at);
+        } else if (step == "replay") {
+            Action("DateiWiederholen")->trigger();
+        } else {
+            const QKeyCombination key = QKeySequence(step)[0];
+            QTest::keyClick(Frm->Spielfeld(), key.key(), key.keyboardModifiers());
+        }
+    }
 }
 
 void TestMainWindow::initialLayout() {
@@ -715,6 +741,84 @@ void TestMainWindow::highscoreDialogOpensOnMode() {
     QVERIFY(answer.Answered());
     QCOMPARE(item, 1);
     QCOMPARE(Frm->Game().Modus(), 2); // closing returns to the game unchanged
+}
+
+void TestMainWindow::practiceItems_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("undo");
+    QTest::addColumn<bool>("redo");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("panel0");
+    const QString practice = QString::fromUtf8(KPracticeText);
+    const QString points = "Du bekommst dafür 2 Punkte.";
+    const QString normal = "Brimbal - Normal";
+    const QString inPractice = "Brimbal - Normal (Übung)";
+    QTest::newRow("nothing to take back") << "Ctrl+Z" << false << false << normal << "<Hint>";
+    QTest::newRow("a removal") << "remove" << true << false << normal << points;
+    QTest::newRow("taken back") << "remove Ctrl+Z" << false << true << inPractice << practice;
+    QTest::newRow("done again") << "remove Ctrl+Z Ctrl+Y" << true << false << inPractice
+                                << practice;
+    QTest::newRow("said once") << "remove Ctrl+Z remove Ctrl+Z" << false << true << inPractice
+                               << points;
+    QTest::newRow("played again") << "remove replay" << false << false << inPractice << practice;
+    QTest::newRow("Neu ends practice")
+        << "remove Ctrl+Z Ctrl+N" << false << false << normal << practice;
+    QTest::newRow("a mode ends practice")
+        << "remove Ctrl+Z 2" << false << false << "Brimbal - Fortlaufend" << practice;
+}
+
+// The practice items follow the game, their keys work from the board, and the title and panel 0
+// tell a practice game.
+void TestMainWindow::practiceItems() {
+    QFETCH(QString, steps);
+    QFETCH(bool, undo);
+    QFETCH(bool, redo);
+    QFETCH(QString, title);
+    QFETCH(QString, panel0);
+    Show();
+    Play(steps);
+    QCOMPARE(Action("DateiZuruecknehmen")->isEnabled(), undo);
+    QCOMPARE(Action("DateiWiederherstellen")->isEnabled(), redo);
+    QVERIFY(Action("DateiWiederholen")->isEnabled());
+    QCOMPARE(Frm->windowTitle(), title);
+    QCOMPARE(Frm->StatusBar()->PanelText(0), panel0);
+}
+
+void TestMainWindow::practiceGameover_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("filed");
+    QTest::newRow("an ordinary game enters the table") << "remove last" << true;
+    QTest::newRow("a removal taken back") << "remove Ctrl+Z remove last" << false;
+    QTest::newRow("the deal played again") << "remove replay remove last" << false;
+}
+
+// At the end of a practice game no name is asked for and the settings file stays as it was.
+void TestMainWindow::practiceGameover() {
+    QFETCH(QString, steps);
+    QFETCH(bool, filed);
+    Show();
+    const QByteArray file = Settings->Content();
+    bool itemsEnabled = true;
+    QString text;
+    TModalAnswer<TDlgEnterName> name([&](TDlgEnterName* dialog) {
+        dialog->EName()->setText("Eva");
+        dialog->BOK()->click();
+    });
+    TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {
+        itemsEnabled =
+            Action("DateiZuruecknehmen")->isEnabled() || Action("DateiWiederholen")->isEnabled();
+        text = dialog->text();
+        dialog->button(QMessageBox::Yes)->click();
+    });
+    Play(steps);
+    QCOMPARE(name.Answered(), filed);
+    QCOMPARE(Settings->Content() != file, filed); // an entry is saved at once
+    if (!filed) {
+        QVERIFY(box.Answered() && !itemsEnabled);
+        QCOMPARE(text, QString("GameOver...\nDeine Punkte: 4\nÜbungsspiel: kein Eintrag in die "
+                               "Highscoreliste.\n\nNeues Spiel?\n"));
+    }
+    QCOMPARE(Frm->windowTitle(), QString("Brimbal - Normal")); // the new game is an ordinary one
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -58,6 +58,9 @@ public:
         Script.pop_front();
         return value;
     }
+    // Nothing goes back: the games that take removals back draw from a TRandom.
+    TRandomState SaveState() const override { return 0; }
+    void RestoreState(TRandomState) override {}
 };
 
 } // namespace brimbal

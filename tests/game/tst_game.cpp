@@ -58,6 +58,28 @@ const QStringList KSmallBoard{"...........", "...........", "...........", "....
                               "...........", "...........", "...........", "...........",
                               "......3....", "......12...", "......11224"};
 
+// What a removal changes: the board with its preview, the score and the generator's state.
+QStringList StateOf(const TGame& game, const IRandom& rng) {
+    return FromPicture(BoardPicture(game, true)) << QString("Total %1, MaxGroup %2, random %3")
+                                                        .arg(game.Total())
+                                                        .arg(game.MaxGroup())
+                                                        .arg(rng.SaveState());
+}
+
+// Removes the group at a cell that a seeded player picks, with two clicks. Returns the cell.
+QPoint RemoveSomeGroup(TGame& game, IRandom& player) {
+    for (;;) {
+        const QPoint cell(player.Random(KFieldColumns), player.Random(KRows));
+        const bool group = game.FeldMarkTilesBeginningWith(cell.x(), cell.y(), true) >= 2;
+        game.DeselectAll();
+        if (group) {
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            game.SpielfeldMouseUp(cell.x(), cell.y());
+            return cell;
+        }
+    }
+}
+
 } // namespace
 
 class TestGame : public QObject {
@@ -91,6 +113,8 @@ private slots:
     void scoreSaturates();
     void gameoverFlow_data();
     void gameoverFlow();
+    void practice_data();
+    void practice();
 };
 
 void TestGame::initGame_data() {
@@ -658,6 +682,62 @@ void TestGame::gameoverFlow() {
     QCOMPARE(marksDuringGameover, 0);
     QCOMPARE(f.Game.GameRunning(), answer == 6);
     QVERIFY(!f.Game.SelectionActive());
+}
+
+void TestGame::practice_data() {
+    QTest::addColumn<int>("modus");
+    QTest::newRow("mode 1") << 1;
+    QTest::newRow("mode 2") << 2;
+}
+
+// Random games: each removal taken back (a group marked or not) and done again from the history;
+// then all taken back to the deal and made again by clicks; then the deal played again. Each
+// step gives the very boards, scores and generator states of the first time.
+void TestGame::practice() {
+    QFETCH(int, modus);
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        TFakeGameHost host;
+        TRandom rng(seed);
+        TRandom player(seed + 100);
+        TOptions options;
+        options.Modus = modus;
+        TGame game(host, rng, options);
+        game.InitGame();
+        QList<QStringList> states{StateOf(game, rng)};
+        QList<QPoint> cells;
+        const int stopAfter = player.Random(40) + 1;
+        while (game.GameRunning() && cells.size() < stopAfter) {
+            cells << RemoveSomeGroup(game, player);
+            states << StateOf(game, rng);
+            if (game.GameRunning()) {
+                game.SpielfeldMouseUp(player.Random(KFieldColumns), player.Random(KRows));
+                QVERIFY(game.TakeBack());
+                QCOMPARE(StateOf(game, rng), states[states.size() - 2]);
+                QCOMPARE(FromPicture(MarkPicture(game)), KNoMarks);
+                QVERIFY(game.Redo());
+                QCOMPARE(StateOf(game, rng), states.last());
+            }
+        }
+        if (!game.GameRunning()) {
+            continue; // nothing is taken back after the end
+        }
+        while (game.TakeBack()) {
+        }
+        QCOMPARE(StateOf(game, rng), states.first());
+        for (qsizetype move = 0; move < cells.size(); ++move) {
+            game.SpielfeldMouseUp(cells[move].x(), cells[move].y());
+            game.SpielfeldMouseUp(cells[move].x(), cells[move].y());
+            QCOMPARE(StateOf(game, rng), states[move + 1]);
+        }
+        QVERIFY(!game.CanRedo());
+        host.Now = 0.75;
+        QVERIFY(game.RestartDeal());
+        QCOMPARE(StateOf(game, rng), states.first());
+        QVERIFY(game.Practice() && !game.CanTakeBack() && game.GameStart() == 0.75);
+        game.SpielfeldMouseUp(cells[0].x(), cells[0].y());
+        game.SpielfeldMouseUp(cells[0].x(), cells[0].y());
+        QCOMPARE(StateOf(game, rng), states[1]);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestGame)
