@@ -18,6 +18,7 @@ struct TOptions {
     bool Bubble = false;         // the bubble with the size of the marked group
     bool Animation = false;      // removal leaves the holes in place
     bool AltColor = false;       // the alternative palette
+    bool Symbole = false;        // a symbol for its colour on every ball
 };
 
 // An option that is on or off, as it is stored.

@@ -184,10 +184,18 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                 ball = &Balls.Ball(tileWidth, value, FRatio);
             }
             if (ball && !ball->isNull()) {
-                painter.drawImage(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio), *ball);
+                const QPoint at(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio));
+                painter.drawImage(at, *ball);
+                if (options.Symbole) {
+                    Symbols.Draw(painter, at, *ball, value);
+                }
             } else {
-                DrawEllipse(painter, x, y, tileWidth, tileHeight,
-                            GetColorForValue(value, options.AltColor));
+                const QRgb colour = GetColorForValue(value, options.AltColor);
+                DrawEllipse(painter, x, y, tileWidth, tileHeight, colour);
+                if (options.Symbole) {
+                    Symbols.Draw(painter, DeviceRect(x, y, tileWidth, tileHeight, FRatio), value,
+                                 colour);
+                }
             }
             if (game.IsMarked(column, row)) {
                 if (bubbleColumn < 0) {
@@ -216,8 +224,12 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                 continue;
             }
             const int y0 = geometry.TileY(row) + tileHeight / 2;
-            DrawEllipse(painter, x0, y0, tileWidth / 4, tileHeight / 4,
-                        GetColorForValue(value, options.AltColor));
+            const QRgb colour = GetColorForValue(value, options.AltColor);
+            DrawEllipse(painter, x0, y0, tileWidth / 4, tileHeight / 4, colour);
+            if (options.Symbole) {
+                Symbols.Draw(painter, DeviceRect(x0, y0, tileWidth / 4, tileHeight / 4, FRatio),
+                             value, colour);
+            }
         }
     }
 }

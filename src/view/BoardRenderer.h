@@ -4,6 +4,7 @@
 
 #include "BallImages.h"
 #include "Options.h"
+#include "Symbols.h"
 
 #include <QFont>
 #include <QImage>
@@ -36,7 +37,8 @@ public:
     qreal DevicePixelRatio() const { return FRatio; }
     const TBallImages& BallImages() const { return Balls; }
 
-    // The full redraw: background, tiles with the outline of marked ones, bubble, preview.
+    // The full redraw: background, tiles with their symbols (when the option is on) and the
+    // outline of marked ones, bubble, preview.
     void SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry, const TOptions& options);
     // Draws the outline of the marked group and erases the outline lines of all other tiles.
     void SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry);
@@ -63,6 +65,7 @@ private:
     TBallImages Balls;
     QFont BubbleFont;
     std::vector<TSprite> Sprites;
+    TSymbols Symbols;
 };
 
 } // namespace brimbal
