@@ -84,6 +84,7 @@ struct TOptionItem {
 const TOptionItem KOptionItems[] = {
     {&TOptions::AnzeigeBitmaps, &TFrmMain::OptionenAnzeigeBitmaps, nullptr},
     {&TOptions::AltColor, &TFrmMain::OptionenAltFarben, &TOptions::AnzeigeBitmaps},
+    {&TOptions::Symbole, &TFrmMain::OptionenSymbole, nullptr},
     {&TOptions::Bubble, &TFrmMain::OptionenBubble, &TOptions::Quick},
     {&TOptions::Animation, &TFrmMain::OptionenAnzeigeAnimationen, nullptr},
     {&TOptions::Sound, &TFrmMain::OptionenSound, nullptr},
@@ -161,6 +162,9 @@ void TFrmMain::CreateActions() {
     OptionenAltFarben =
         toggle("OptionenAltFarben", "Andere &Farben", "Verwendet andere Farben und Muster",
                &TFrmMain::OptionenAltFarbenClick);
+    OptionenSymbole =
+        toggle("OptionenSymbole", "&Symbole", "Zeichnet auf jede Kugel ein Zeichen für ihre Farbe",
+               &TFrmMain::OptionenSymboleClick);
     OptionenBubble = toggle("OptionenBubble", "&Bubble", "", &TFrmMain::OptionenBubbleClick);
     OptionenAnzeigeAnimationen = toggle("OptionenAnzeigeAnimationen", "Animationen", "",
                                         &TFrmMain::OptionenAnzeigeAnimationenClick);
@@ -203,6 +207,7 @@ void TFrmMain::CreateMenus() {
     anzeige->setObjectName("OptionenAnzeige");
     anzeige->addAction(OptionenAnzeigeBitmaps);
     anzeige->addAction(OptionenAltFarben);
+    anzeige->addAction(OptionenSymbole);
     anzeige->addSeparator();
     anzeige->addAction(OptionenBubble);
     anzeige->addAction(OptionenAnzeigeAnimationen);
@@ -428,6 +433,13 @@ void TFrmMain::OptionenAnzeigeBitmapsClick(bool checked) {
 
 void TFrmMain::OptionenAltFarbenClick(bool checked) {
     FOptions.AltColor = checked;
+    FNeedsRedraw = true;
+    RepaintSpielfeld();
+    SaveSettings(ESaveMoment::Change);
+}
+
+void TFrmMain::OptionenSymboleClick(bool checked) {
+    FOptions.Symbole = checked;
     FNeedsRedraw = true;
     RepaintSpielfeld();
     SaveSettings(ESaveMoment::Change);

@@ -76,6 +76,7 @@ public:
     void OptionenModusClick(QAction* item);
     void OptionenAnzeigeBitmapsClick(bool checked);
     void OptionenAltFarbenClick(bool checked);
+    void OptionenSymboleClick(bool checked);
     void OptionenBubbleClick(bool checked);
     void OptionenAnzeigeAnimationenClick(bool checked);
     void OptionenSoundClick(bool checked);
@@ -120,6 +121,7 @@ public:
     QActionGroup* OptionenModus = nullptr;
     QAction* OptionenAnzeigeBitmaps = nullptr;
     QAction* OptionenAltFarben = nullptr;
+    QAction* OptionenSymbole = nullptr;
     QAction* OptionenBubble = nullptr;
     QAction* OptionenAnzeigeAnimationen = nullptr;
     QAction* OptionenSound = nullptr;

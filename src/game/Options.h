@@ -32,7 +32,7 @@ inline constexpr TSwitchOption KSwitchOptions[] = {
     {"Sound", &TOptions::Sound},       {"AnzeigeBitmaps", &TOptions::AnzeigeBitmaps},
     {"Shade", &TOptions::Shade},       {"Quick", &TOptions::Quick},
     {"Bubble", &TOptions::Bubble},     {"Animation", &TOptions::Animation},
-    {"AltColor", &TOptions::AltColor},
+    {"AltColor", &TOptions::AltColor}, {"Symbole", &TOptions::Symbole},
 };
 inline constexpr std::size_t KSwitchCount = std::size(KSwitchOptions);
 
