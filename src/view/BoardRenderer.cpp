@@ -184,18 +184,11 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                 ball = &Balls.Ball(tileWidth, value, FRatio);
             }
             if (ball && !ball->isNull()) {
-                const QPoint at(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio));
-                painter.drawImage(at, *ball);
-                if (options.Symbole) {
-                    Symbols.Draw(painter, at, *ball, value);
-                }
+                painter.drawImage(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio),
+                                  options.Symbole ? Symbols.OnImage(*ball, value) : *ball);
             } else {
-                const QRgb colour = GetColorForValue(value, options.AltColor);
-                DrawEllipse(painter, x, y, tileWidth, tileHeight, colour);
-                if (options.Symbole) {
-                    Symbols.Draw(painter, DeviceRect(x, y, tileWidth, tileHeight, FRatio), value,
-                                 colour);
-                }
+                DrawEllipse(painter, x, y, tileWidth, tileHeight,
+                            GetColorForValue(value, options.AltColor), options.Symbole ? value : 0);
             }
             if (game.IsMarked(column, row)) {
                 if (bubbleColumn < 0) {
@@ -224,12 +217,8 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                 continue;
             }
             const int y0 = geometry.TileY(row) + tileHeight / 2;
-            const QRgb colour = GetColorForValue(value, options.AltColor);
-            DrawEllipse(painter, x0, y0, tileWidth / 4, tileHeight / 4, colour);
-            if (options.Symbole) {
-                Symbols.Draw(painter, DeviceRect(x0, y0, tileWidth / 4, tileHeight / 4, FRatio),
-                             value, colour);
-            }
+            DrawEllipse(painter, x0, y0, tileWidth / 4, tileHeight / 4,
+                        GetColorForValue(value, options.AltColor), options.Symbole ? value : 0);
         }
     }
 }
@@ -283,8 +272,8 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
     }
 }
 
-void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int height,
-                                 QRgb fill) {
+void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill,
+                                 std::int32_t symbol) {
     if (width <= 0 || height <= 0) {
         return;
     }
@@ -292,12 +281,12 @@ void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int
     if (box.isEmpty()) {
         return;
     }
-    painter.drawImage(box.topLeft(), EllipseSprite(box.width(), box.height(), fill));
+    painter.drawImage(box.topLeft(), EllipseSprite(box.width(), box.height(), fill, symbol));
 }
 
-const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
+const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill, std::int32_t symbol) {
     for (const TSprite& sprite : Sprites) {
-        if (sprite.Fill == fill && sprite.Image.width() == width &&
+        if (sprite.Fill == fill && sprite.Symbol == symbol && sprite.Image.width() == width &&
             sprite.Image.height() == height) {
             return sprite.Image;
         }
@@ -324,8 +313,11 @@ const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
         painter.setBrush(Qt::black);
         painter.drawEllipse(QRectF(0, 0, width, height));
     }
+    if (symbol != 0) {
+        TSymbols::Draw(painter, image.rect(), symbol, fill);
+    }
     painter.end();
-    Sprites.push_back({fill, image});
+    Sprites.push_back({fill, symbol, image});
     return Sprites.back().Image;
 }
 

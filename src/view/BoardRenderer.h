@@ -46,17 +46,20 @@ public:
 private:
     void DrawBubble(const TGame& game, const TBoardGeometry& geometry, int column, int row,
                     bool altColor);
-    // A tile ellipse: black outline, solid fill, in the box (x, y) to (x + width, y + height).
-    void DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill);
-    // The ellipses are drawn once per size in device pixels and colour and then copied: the
-    // same pixels as drawing each of them, at a fraction of the cost.
-    const QImage& EllipseSprite(int width, int height, QRgb fill);
+    // A tile ellipse: black outline, solid fill, in the box (x, y) to (x + width, y + height);
+    // with the symbol of a ball value on it unless that is 0.
+    void DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill,
+                     std::int32_t symbol);
+    // The ellipses are drawn once per size in device pixels, colour and symbol and then copied:
+    // the same pixels as drawing each of them, at a fraction of the cost.
+    const QImage& EllipseSprite(int width, int height, QRgb fill, std::int32_t symbol);
     // The back buffer's pixels as an image without a device pixel ratio, to draw on in device
     // pixels. Shares the memory of the back buffer.
     QImage DevicePixels();
 
     struct TSprite {
         QRgb Fill;
+        std::int32_t Symbol;
         QImage Image;
     };
 

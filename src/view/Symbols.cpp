@@ -96,57 +96,44 @@ QRect TSymbols::SymbolBox(const QRect& ball) {
 
 void TSymbols::Draw(QPainter& painter, const QRect& ball, std::int32_t value, QRgb colour) {
     const QRect box = SymbolBox(ball);
-    if (!box.isEmpty()) {
-        painter.drawImage(box.topLeft(), Sprite(box.size(), value, InkFor(Luminance(colour))));
-    }
-}
-
-void TSymbols::Draw(QPainter& painter, QPoint topLeft, const QImage& ball, std::int32_t value) {
-    const QRect box = SymbolBox(ball.rect());
     if (box.isEmpty()) {
         return;
     }
-    const qint64 key = ball.cacheKey();
-    auto known = std::find_if(ImageInks.begin(), ImageInks.end(),
-                              [key](const TImageInk& ink) { return ink.Key == key; });
-    if (known == ImageInks.end()) {
-        // The ball's mean luminance under the symbol, weighted by how much ball each pixel is.
-        double sum = 0.0;
-        double weight = 0.0;
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            for (int x = box.left(); x <= box.right(); ++x) {
-                const QRgb pixel = ball.pixel(x, y);
-                const double alpha = qAlpha(pixel) / 255.0;
-                sum += alpha * Luminance(qUnpremultiply(pixel));
-                weight += alpha;
-            }
-        }
-        if (ImageInks.size() >= 64) {
-            ImageInks.clear(); // images of earlier ratios
-        }
-        ImageInks.push_back({key, InkFor(weight > 0.0 ? sum / weight : 1.0)});
-        known = ImageInks.end() - 1;
-    }
-    painter.drawImage(topLeft + box.topLeft(), Sprite(box.size(), value, known->Ink));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(Shape(value, box), QColor::fromRgba(InkFor(Luminance(colour))));
+    painter.restore();
 }
 
-const QImage& TSymbols::Sprite(QSize size, std::int32_t value, QRgb ink) {
-    for (const TSprite& sprite : Sprites) {
-        if (sprite.Value == value && sprite.Ink == ink && sprite.Image.size() == size) {
-            return sprite.Image;
+const QImage& TSymbols::OnImage(const QImage& ball, std::int32_t value) {
+    const qint64 key = ball.cacheKey();
+    for (const TMarkedImage& image : Images) {
+        if (image.Key == key && image.Value == value) {
+            return image.Image;
         }
     }
-    if (Sprites.size() >= 64) {
-        Sprites.clear(); // sizes of earlier window sizes
+    if (Images.size() >= 64) {
+        Images.clear(); // images of earlier ratios
     }
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(Shape(value, image.rect()), QColor::fromRgba(ink));
-    painter.end();
-    Sprites.push_back({value, ink, image});
-    return Sprites.back().Image;
+    // The ball's mean luminance under the symbol, weighted by how much ball each pixel is.
+    const QRect box = SymbolBox(ball.rect());
+    double sum = 0.0;
+    double weight = 0.0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QRgb pixel = ball.pixel(x, y);
+            sum += qAlpha(pixel) / 255.0 * Luminance(qUnpremultiply(pixel));
+            weight += qAlpha(pixel) / 255.0;
+        }
+    }
+    QImage marked = ball.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!box.isEmpty() && weight > 0.0) {
+        QPainter painter(&marked);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(Shape(value, box), QColor::fromRgba(InkFor(sum / weight)));
+    }
+    Images.push_back({key, value, marked});
+    return Images.back().Image;
 }
 
 } // namespace brimbal

@@ -34,28 +34,20 @@ public:
     // Where a ball in `ball` (device pixels) carries its symbol; empty when it is too small.
     static QRect SymbolBox(const QRect& ball);
 
-    // The symbol of `value` on a ball of one colour that fills `ball` (device pixels).
-    void Draw(QPainter& painter, const QRect& ball, std::int32_t value, QRgb colour);
-    // The symbol of `value` on a ball image drawn at `topLeft`; the ink follows the image's
-    // luminance under the symbol.
-    void Draw(QPainter& painter, QPoint topLeft, const QImage& ball, std::int32_t value);
+    // Draws the symbol of `value` on a ball of one colour that fills `ball`.
+    static void Draw(QPainter& painter, const QRect& ball, std::int32_t value, QRgb colour);
+    // A ball image with the symbol of `value` on it; the ink follows the image's luminance
+    // under the symbol. Made once for each image and value.
+    const QImage& OnImage(const QImage& ball, std::int32_t value);
 
 private:
-    struct TSprite {
+    struct TMarkedImage {
+        qint64 Key;
         std::int32_t Value;
-        QRgb Ink;
         QImage Image;
     };
-    struct TImageInk {
-        qint64 Key;
-        QRgb Ink;
-    };
 
-    // The symbol drawn once per size, value and ink, then copied.
-    const QImage& Sprite(QSize size, std::int32_t value, QRgb ink);
-
-    std::vector<TSprite> Sprites;
-    std::vector<TImageInk> ImageInks;
+    std::vector<TMarkedImage> Images;
 };
 
 } // namespace brimbal
