@@ -6,6 +6,7 @@
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
+#include "Options.h"
 #include "SettingsFixture.h"
 #include "SignalCloser.h"
 
@@ -19,6 +20,10 @@
 #include <csignal>
 
 namespace {
+
+// The lines of a saved file: the mode and the switches, 200 score values, two section heads and
+// the blank line between the sections.
+const int KSavedLines = 1 + int(brimbal::KSwitchCount) + 200 + 3;
 
 // True once the process has a handler for the signal (the bit in SigCgt of /proc/PID/status).
 bool Catches(qint64 pid, int signal) {
@@ -128,7 +133,7 @@ void TestSignals::signalSaves() {
     QVERIFY(content.contains("M005S010M=0\n"));
     QVERIFY(content.contains("Modus=2\n"));
     QVERIFY(content.contains("Bubble=1\n"));
-    QCOMPARE(content.count('\n'), 8 + 200 + 3);
+    QCOMPARE(content.count('\n'), KSavedLines);
 }
 
 // A store that refuses the save is reported once on standard error; the program still ends
@@ -169,7 +174,7 @@ void TestSignals::xServerGone() {
     QVERIFY(program.waitForFinished(20000));
     QFile conf(file);
     QVERIFY(conf.open(QIODevice::ReadOnly));
-    QCOMPARE(conf.readAll().count('\n'), 8 + 200 + 3);
+    QCOMPARE(conf.readAll().count('\n'), KSavedLines);
 }
 
 // A signal while the name entry shows a typed name files the score under that name, then
