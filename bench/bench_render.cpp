@@ -37,13 +37,14 @@ struct TBoard {
 };
 
 // The full redraw of a paint box of w x h pixels on a screen with `ratio`/100 device pixels per
-// pixel.
+// pixel, with ball images or ellipses, with or without the symbols on the balls.
 void BM_SpielfeldDraw(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     TOptions options;
     options.AnzeigeBitmaps = state.range(2) != 0;
     options.Bubble = true;
+    options.Symbole = state.range(4) != 0;
     TBoard board(true);
     TBoardGeometry geometry;
     geometry.RecalcSpielfeld(width, height, options.AnzeigeBitmaps);
@@ -55,19 +56,27 @@ void BM_SpielfeldDraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SpielfeldDraw)
-    ->ArgNames({"w", "h", "balls", "ratio"})
-    ->Args({637, 485, 0, 100})
-    ->Args({637, 485, 1, 100})
-    ->Args({1920, 1080, 0, 100})
-    ->Args({1920, 1080, 1, 100})
-    ->Args({3840, 2160, 0, 100})
-    ->Args({3840, 2160, 1, 100})
-    ->Args({637, 485, 0, 200})
-    ->Args({637, 485, 1, 200})
-    ->Args({637, 485, 0, 150})
-    ->Args({637, 485, 1, 150})
-    ->Args({637, 485, 1, 125})
-    ->Args({637, 485, 1, 300})
+    ->ArgNames({"w", "h", "balls", "ratio", "symbols"})
+    ->Args({637, 485, 0, 100, 0})
+    ->Args({637, 485, 0, 100, 1})
+    ->Args({637, 485, 1, 100, 0})
+    ->Args({637, 485, 1, 100, 1})
+    ->Args({1920, 1080, 0, 100, 0})
+    ->Args({1920, 1080, 0, 100, 1})
+    ->Args({1920, 1080, 1, 100, 0})
+    ->Args({1920, 1080, 1, 100, 1})
+    ->Args({3840, 2160, 0, 100, 0})
+    ->Args({3840, 2160, 1, 100, 0})
+    ->Args({637, 485, 0, 200, 0})
+    ->Args({637, 485, 0, 200, 1})
+    ->Args({637, 485, 1, 200, 0})
+    ->Args({637, 485, 1, 200, 1})
+    ->Args({1920, 1080, 0, 200, 0})
+    ->Args({1920, 1080, 0, 200, 1})
+    ->Args({637, 485, 0, 150, 0})
+    ->Args({637, 485, 1, 150, 0})
+    ->Args({637, 485, 1, 125, 0})
+    ->Args({637, 485, 1, 300, 0})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_SpielfeldDrawMarkierung(benchmark::State& state) {

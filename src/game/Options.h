@@ -18,6 +18,7 @@ struct TOptions {
     bool Bubble = false;         // the bubble with the size of the marked group
     bool Animation = false;      // removal leaves the holes in place
     bool AltColor = false;       // the alternative palette
+    bool Symbole = false;        // a symbol for its colour on every ball
 };
 
 // What switching an option changes on the board at once.
@@ -57,6 +58,8 @@ inline constexpr TSwitchOption KSwitchOptions[] = {
     {&TOptions::AltColor, "AltColor", ESwitchMenu::Anzeige, false, "OptionenAltFarben",
      "Andere &Farben", "Verwendet andere Farben und Muster", true, &TOptions::AnzeigeBitmaps,
      ESwitchEffect::Redraw},
+    {&TOptions::Symbole, "Symbole", ESwitchMenu::Anzeige, false, "OptionenSymbole", "&Symbole",
+     "Zeichnet auf jede Kugel ein Zeichen für ihre Farbe", true, nullptr, ESwitchEffect::Redraw},
     {&TOptions::Bubble, "Bubble", ESwitchMenu::Anzeige, true, "OptionenBubble", "&Bubble", "", true,
      &TOptions::Quick, ESwitchEffect::None}, // shows at the next full redraw
     {&TOptions::Animation, "Animation", ESwitchMenu::Anzeige, false, "OptionenAnzeigeAnimationen",

@@ -184,10 +184,11 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
                 ball = &Balls.Ball(tileWidth, value, FRatio);
             }
             if (ball && !ball->isNull()) {
-                painter.drawImage(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio), *ball);
+                painter.drawImage(DeviceEdge(x, FRatio), DeviceEdge(y, FRatio),
+                                  options.Symbole ? Symbols.OnImage(*ball, value) : *ball);
             } else {
                 DrawEllipse(painter, x, y, tileWidth, tileHeight,
-                            GetColorForValue(value, options.AltColor));
+                            GetColorForValue(value, options.AltColor), options.Symbole ? value : 0);
             }
             if (game.IsMarked(column, row)) {
                 if (bubbleColumn < 0) {
@@ -216,7 +217,7 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
             }
             const TBox box = geometry.PreviewBox(row);
             DrawEllipse(painter, box.X, box.Y, box.Width, box.Height,
-                        GetColorForValue(value, options.AltColor));
+                        GetColorForValue(value, options.AltColor), options.Symbole ? value : 0);
         }
     }
 }
@@ -271,8 +272,8 @@ void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeom
     }
 }
 
-void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int height,
-                                 QRgb fill) {
+void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill,
+                                 std::int32_t symbol) {
     if (width <= 0 || height <= 0) {
         return;
     }
@@ -280,12 +281,12 @@ void TBoardRenderer::DrawEllipse(QPainter& painter, int x, int y, int width, int
     if (box.isEmpty()) {
         return;
     }
-    painter.drawImage(box.topLeft(), EllipseSprite(box.width(), box.height(), fill));
+    painter.drawImage(box.topLeft(), EllipseSprite(box.width(), box.height(), fill, symbol));
 }
 
-const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
+const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill, std::int32_t symbol) {
     for (const TSprite& sprite : Sprites) {
-        if (sprite.Fill == fill && sprite.Image.width() == width &&
+        if (sprite.Fill == fill && sprite.Symbol == symbol && sprite.Image.width() == width &&
             sprite.Image.height() == height) {
             return sprite.Image;
         }
@@ -313,8 +314,11 @@ const QImage& TBoardRenderer::EllipseSprite(int width, int height, QRgb fill) {
         painter.setBrush(outline);
         painter.drawEllipse(QRectF(0, 0, width, height));
     }
+    if (symbol != 0) {
+        TSymbols::Draw(painter, image.rect(), symbol, fill);
+    }
     painter.end();
-    Sprites.push_back({fill, image});
+    Sprites.push_back({fill, symbol, image});
     return Sprites.back().Image;
 }
 

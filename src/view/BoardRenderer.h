@@ -4,6 +4,7 @@
 
 #include "BallImages.h"
 #include "Options.h"
+#include "Symbols.h"
 
 #include <QFont>
 #include <QImage>
@@ -36,7 +37,8 @@ public:
     qreal DevicePixelRatio() const { return FRatio; }
     const TBallImages& BallImages() const { return Balls; }
 
-    // The full redraw: background, tiles with the outline of marked ones, bubble, preview.
+    // The full redraw: background, tiles with their symbols (when the option is on) and the
+    // outline of marked ones, bubble, preview.
     void SpielfeldDraw(const TGame& game, const TBoardGeometry& geometry, const TOptions& options);
     // Draws the outline of the marked group and erases the outline lines of all other tiles.
     void SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry);
@@ -44,17 +46,20 @@ public:
 private:
     void DrawBubble(const TGame& game, const TBoardGeometry& geometry, int column, int row,
                     bool altColor);
-    // A tile ellipse: black outline, solid fill, in the box (x, y) to (x + width, y + height).
-    void DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill);
-    // The ellipses are drawn once per size in device pixels and colour and then copied: the
-    // same pixels as drawing each of them, at a fraction of the cost.
-    const QImage& EllipseSprite(int width, int height, QRgb fill);
+    // A tile ellipse: black outline, solid fill, in the box (x, y) to (x + width, y + height);
+    // with the symbol of a ball value on it unless that is 0.
+    void DrawEllipse(QPainter& painter, int x, int y, int width, int height, QRgb fill,
+                     std::int32_t symbol);
+    // The ellipses are drawn once per size in device pixels, colour and symbol and then copied:
+    // the same pixels as drawing each of them, at a fraction of the cost.
+    const QImage& EllipseSprite(int width, int height, QRgb fill, std::int32_t symbol);
     // The back buffer's pixels as an image without a device pixel ratio, to draw on in device
     // pixels. Shares the memory of the back buffer.
     QImage DevicePixels();
 
     struct TSprite {
         QRgb Fill;
+        std::int32_t Symbol;
         QImage Image;
     };
 
@@ -63,6 +68,7 @@ private:
     TBallImages Balls;
     QFont BubbleFont;
     std::vector<TSprite> Sprites;
+    TSymbols Symbols;
 };
 
 } // namespace brimbal

@@ -172,10 +172,15 @@ void TestMainWindow::initialLayout() {
     }
     // A first start: mode 1, every option off.
     QVERIFY(Action("OptionenModusNormal")->isChecked());
-    for (const char* name : {"OptionenAnzeigeBitmaps", "OptionenAltFarben", "OptionenBubble",
-                             "OptionenAnzeigeAnimationen", "OptionenSound", "OptionenQuickClick"}) {
+    for (const char* name :
+         {"OptionenAnzeigeBitmaps", "OptionenAltFarben", "OptionenSymbole", "OptionenBubble",
+          "OptionenAnzeigeAnimationen", "OptionenSound", "OptionenQuickClick"}) {
         QVERIFY2(!Action(name)->isChecked(), name);
     }
+    // "Symbole" follows "Andere Farben" in Optionen, Anzeige.
+    const QList<QAction*> anzeige = Frm->findChild<QMenu*>("OptionenAnzeige")->actions();
+    QCOMPARE(anzeige.indexOf(Action("OptionenSymbole")),
+             anzeige.indexOf(Action("OptionenAltFarben")) + 1);
     for (const char* name :
          {"OptionenModusTirlan", "OptionenModusMegaTirlan", "OptionenModusBricks",
           "OptionenAnzeigeAnimationen", "OptionenSound", "HilfeSpielregeln"}) {
@@ -237,6 +242,7 @@ void TestMainWindow::toggles_data() {
     QTest::addColumn<QString>("action");
     QTest::newRow("Bitmaps") << "OptionenAnzeigeBitmaps";
     QTest::newRow("Andere Farben") << "OptionenAltFarben";
+    QTest::newRow("Symbole") << "OptionenSymbole";
     QTest::newRow("Bubble") << "OptionenBubble";
     QTest::newRow("Schnelles Entfernen") << "OptionenQuickClick";
     QTest::newRow("Animationen") << "OptionenAnzeigeAnimationen";
@@ -252,6 +258,7 @@ void TestMainWindow::toggles() {
         const QHash<QString, bool> options{
             {"OptionenAnzeigeBitmaps", Frm->Options().AnzeigeBitmaps},
             {"OptionenAltFarben", Frm->Options().AltColor},
+            {"OptionenSymbole", Frm->Options().Symbole},
             {"OptionenBubble", Frm->Options().Bubble},
             {"OptionenQuickClick", Frm->Game().Quick()},
             {"OptionenAnzeigeAnimationen", Frm->Game().Animation()},
@@ -260,10 +267,14 @@ void TestMainWindow::toggles() {
     };
     const bool enabled = item->isEnabled();
     item->setEnabled(true); // the disabled ones cannot be reached from the menu
+    const QImage board = Frm->Spielfeld()->BackBuffer().copy();
     for (bool expected : {true, false}) {
         item->trigger();
         QCOMPARE(item->isChecked(), expected);
         QCOMPARE(option(), expected);
+        if (action == "OptionenSymbole") {
+            QCOMPARE(Frm->Spielfeld()->BackBuffer() != board, expected); // drawn at once
+        }
     }
     item->setEnabled(enabled);
 }
@@ -623,6 +634,9 @@ void TestMainWindow::storedOptions_data() {
         << QStringList{"OptionenModusNormal", "OptionenAnzeigeBitmaps", "OptionenAltFarben",
                        "OptionenSound", "OptionenAnzeigeAnimationen"}
         << QStringList{"OptionenAltFarben"};
+    QTest::newRow("symbols") << QByteArray("[General]\nSymbole=1\n") << "Brimbal - Normal"
+                             << QStringList{"OptionenModusNormal", "OptionenSymbole"}
+                             << QStringList();
 }
 
 void TestMainWindow::storedOptions() {
@@ -639,8 +653,8 @@ void TestMainWindow::storedOptions() {
     for (const char* name :
          {"OptionenModusNormal", "OptionenModusFortlaufend", "OptionenModusTirlan",
           "OptionenModusMegaTirlan", "OptionenModusBricks", "OptionenAnzeigeBitmaps",
-          "OptionenAltFarben", "OptionenBubble", "OptionenAnzeigeAnimationen", "OptionenSound",
-          "OptionenQuickClick"}) {
+          "OptionenAltFarben", "OptionenSymbole", "OptionenBubble", "OptionenAnzeigeAnimationen",
+          "OptionenSound", "OptionenQuickClick"}) {
         QCOMPARE(Action(name)->isChecked(), checked.contains(name));
         if (greyed.contains(name)) {
             QVERIFY2(!Action(name)->isEnabled(), name);

@@ -34,7 +34,7 @@ QStringList Lines(const TScoreTables& highscore, int mode) {
 
 QString OptionsText(const TOptions& o) {
     return QString("Modus=%1 Sound=%2 AnzeigeBitmaps=%3 Shade=%4 Quick=%5 Bubble=%6 "
-                   "Animation=%7 AltColor=%8")
+                   "Animation=%7 AltColor=%8 Symbole=%9")
         .arg(o.Modus)
         .arg(o.Sound)
         .arg(o.AnzeigeBitmaps)
@@ -42,7 +42,8 @@ QString OptionsText(const TOptions& o) {
         .arg(o.Quick)
         .arg(o.Bubble)
         .arg(o.Animation)
-        .arg(o.AltColor);
+        .arg(o.AltColor)
+        .arg(o.Symbole);
 }
 
 // Lines of a section of the written file.
@@ -97,7 +98,7 @@ void TestSettings::firstStart() {
     const QByteArray content = dir.Content();
     QCOMPARE(SectionLines(content, "General"),
              QStringList({"AltColor=0", "Animation=0", "AnzeigeBitmaps=0", "Bubble=0", "Modus=1",
-                          "Quick=0", "Shade=0", "Sound=0"}));
+                          "Quick=0", "Shade=0", "Sound=0", "Symbole=0"}));
     const QStringList highscoreLines = SectionLines(content, "Highscore");
     QCOMPARE(highscoreLines.size(), 200);
     QVERIFY(highscoreLines.contains("M001S001N="));
@@ -171,6 +172,7 @@ void TestSettings::roundTrip() {
     options.Bubble = true;
     options.AltColor = true;
     options.Shade = true;
+    options.Symbole = true;
     QVERIFY(TSettingsStore().Save(options, highscore));
 
     TScoreTables loaded;
@@ -210,7 +212,7 @@ void TestSettings::hostile_data() {
                               "M001S002M=5\n";
     const QStringList both{"Ann/d/70/6", "Bob/e/60/5"};
     const QString soundOn = "Modus=1 Sound=1 AnzeigeBitmaps=0 Shade=0 Quick=0 Bubble=1 "
-                            "Animation=0 AltColor=1";
+                            "Animation=0 AltColor=1 Symbole=0";
 
     QTest::newRow("text where a number belongs")
         << "[General]\nModus=zwei\nSound=1\nBubble=1\nAltColor=1\n" + scores << soundOn << both;
@@ -223,12 +225,12 @@ void TestSettings::hostile_data() {
            "\nBubble=true\nAltColor=1\nShade=on\nAnimation=False\n" +
                scores
         << QString("Modus=1 Sound=1 AnzeigeBitmaps=0 Shade=0 Quick=1 Bubble=1 Animation=0 "
-                   "AltColor=1")
+                   "AltColor=1 Symbole=0")
         << both;
     QTest::newRow("any non-zero number is on")
         << QByteArray("[General]\nModus=-7\nSound=-1\nBubble=2147483647\nAltColor=7\n") + scores
         << QString("Modus=-7 Sound=1 AnzeigeBitmaps=0 Shade=0 Quick=0 Bubble=1 Animation=0 "
-                   "AltColor=1")
+                   "AltColor=1 Symbole=0")
         << both;
     QTest::newRow("objects instead of text")
         << QByteArray("[General]\nModus=@Variant(\\0\\0\\0\\t\\0\\x7f\\xff\\xff\\xff)\nSound=1\n"
