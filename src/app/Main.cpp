@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "Announcer.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "Modes.h"
@@ -103,6 +104,7 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateStatusBar();
+    CreateAnnouncer();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
@@ -233,6 +235,14 @@ void TFrmMain::CreateStatusBar() {
         2, {QString::fromUtf8(KGameTimeText) + longest, QString::fromUtf8(KRunTimeText) + longest});
 }
 
+void TFrmMain::CreateAnnouncer() {
+    FAnnouncer = new TAnnouncer(this);
+}
+
+void TFrmMain::AnnounceNewGame(std::int32_t mode) {
+    FAnnouncer->Add(QStringLiteral("Neues Spiel im Modus ") + QString::fromUtf8(ModeTitle(mode)));
+}
+
 void TFrmMain::FormCreate() {
     // The random generator was seeded from the clock when the window was made.
     FDlgHighscore = new TDlgHighscore(this);
@@ -243,6 +253,7 @@ void TFrmMain::FormCreate() {
     SetModus(FOptions.Modus);
     ShowOptions();
     FNeedsRedraw = true;
+    FAnnouncer->Discard(); // the first game needs no telling: the window is read as it opens
     Timer1->start();
 }
 
@@ -401,7 +412,9 @@ void TFrmMain::SetModus(std::int32_t value) {
 // Menu handlers
 
 void TFrmMain::DateiNeuClick() {
+    AnnounceNewGame(FOptions.Modus);
     FGame.InitGame();
+    FAnnouncer->Announce();
 }
 
 void TFrmMain::DateiHighscoreClick() {
@@ -414,7 +427,10 @@ void TFrmMain::DateiBeendenClick() {
 }
 
 void TFrmMain::OptionenModusClick(QAction* item) {
-    SetModus(item->data().toInt());
+    const std::int32_t mode = item->data().toInt();
+    AnnounceNewGame(mode); // before the game's score
+    SetModus(mode);
+    FAnnouncer->Announce();
     SaveSettings(ESaveMoment::Change);
 }
 
@@ -483,16 +499,25 @@ void TFrmMain::SpielfeldDrawMarkierung() {
 }
 
 void TFrmMain::SetStatusText(int panel, std::string_view text) {
-    FStatusBar->SetPanelText(panel, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    const QString message = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    FStatusBar->SetPanelText(panel, message);
+    FAnnouncer->Add(message); // the game's messages and the score are told as they change
 }
 
 int TFrmMain::GameoverScreen() {
     FSpielfeld->GameOver();
+    // The last removal's points and the final score are told with the end, before a dialog
+    // opens and speaks for itself.
+    FAnnouncer->Add(QStringLiteral("Spiel zu Ende"));
+    FAnnouncer->Announce();
     const int answer =
         brimbal::GameoverScreen(this, *FDlgHighscore, *FDlgEnterName, FOptions.Modus, FGame.Total(),
                                 FGame.MaxGroup(), FPlayerName, &PendingScore);
     if (PendingScore.Filed()) {
         SaveSettings(ESaveMoment::ScoreFiled);
+    }
+    if (answer == 6) {
+        AnnounceNewGame(FOptions.Modus); // told when the handler ends, after the game is dealt
     }
     return answer;
 }
@@ -525,6 +550,7 @@ void TFrmMain::SpielfeldMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, i
 
 void TFrmMain::SpielfeldCellUp(TCell cell) {
     FGame.SpielfeldMouseUp(cell.Column, cell.Row);
+    FAnnouncer->Announce();
 }
 
 } // namespace brimbal

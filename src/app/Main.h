@@ -24,6 +24,7 @@ class QTimer;
 
 namespace brimbal {
 
+class TAnnouncer;
 class TDlgEnterName;
 class TDlgHighscore;
 class TFrmAbout;
@@ -107,6 +108,7 @@ public:
     bool NeedsRedraw() const { return FNeedsRedraw; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
+    TAnnouncer* Announcer() const { return FAnnouncer; }
     TDlgHighscore* DlgHighscore() const { return FDlgHighscore; }
     TFrmAbout* FrmAbout() const { return FFrmAbout.get(); }
     TDlgEnterName* DlgEnterName() const { return FDlgEnterName.get(); }
@@ -138,6 +140,9 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateStatusBar();
+    void CreateAnnouncer();
+    // What a screen reader is told when a new game begins.
+    void AnnounceNewGame(std::int32_t mode);
     QAction* AddAction(const char* name, const char* caption, const char* hint);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();
@@ -150,6 +155,7 @@ private:
     TBoardRenderer Renderer;
     TSpielfeld* FSpielfeld = nullptr;
     TStatusBar* FStatusBar = nullptr;
+    TAnnouncer* FAnnouncer = nullptr;
     QTimer* Timer1 = nullptr;
     TDlgHighscore* FDlgHighscore = nullptr;
     std::unique_ptr<TFrmAbout> FFrmAbout;
