@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -105,6 +106,7 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     CreateMenus();
     CreateStatusBar();
     CreateAnnouncer();
+    KeepKeysOnBoard();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
@@ -237,6 +239,21 @@ void TFrmMain::CreateStatusBar() {
 
 void TFrmMain::CreateAnnouncer() {
     FAnnouncer = new TAnnouncer(this);
+}
+
+void TFrmMain::KeepKeysOnBoard() {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        // Once the menu is gone: closing one menu may open another, or return to its parent.
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &TFrmMain::GiveBoardTheKeys); });
+    }
+}
+
+void TFrmMain::GiveBoardTheKeys() {
+    if (isActiveWindow() && !QApplication::activePopupWidget() &&
+        !QApplication::activeModalWidget() && QApplication::focusWidget() != FSpielfeld) {
+        FSpielfeld->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TFrmMain::AnnounceNewGame(std::int32_t mode) {

@@ -101,6 +101,7 @@ public:
     const TGame& Game() const override { return FGame; }
     const TOptions& Options() const override { return FOptions; }
     const TBoardGeometry& Geometry() const override { return FGeometry; }
+    QRect BubbleBox() const override { return Renderer.BubbleBox(); }
 
     // What tests look at.
     TGame& Game() { return FGame; }
@@ -141,6 +142,10 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void CreateAnnouncer();
+    // The board takes the keys back whenever a menu has closed, also one closed from its
+    // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
+    void KeepKeysOnBoard();
+    void GiveBoardTheKeys();
     // What a screen reader is told when a new game begins.
     void AnnounceNewGame(std::int32_t mode);
     QAction* AddAction(const char* name, const char* caption, const char* hint);

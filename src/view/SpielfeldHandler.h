@@ -4,6 +4,7 @@
 
 #include "BoardGeometry.h"
 
+#include <QRect>
 #include <Qt>
 
 class QPainter;
@@ -29,6 +30,9 @@ public:
     virtual const TGame& Game() const = 0;
     virtual const TOptions& Options() const = 0;
     virtual const TBoardGeometry& Geometry() const = 0;
+    // Where the painted board shows the bubble with the group's size, which the keyboard cursor
+    // leaves uncovered; empty for none.
+    virtual QRect BubbleBox() const { return {}; }
 };
 
 } // namespace brimbal
