@@ -5,6 +5,7 @@
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
+#include "ProgramIcon.h"
 #include "ScoreEntry.h"
 #include "SettingsFixture.h"
 #include "Spielfeld.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace brimbal;
@@ -91,6 +93,7 @@ private slots:
     void refusedSaveAsks();
     void unreadableSettingsTold();
     void highscoreDialogOpensOnMode();
+    void programIcon();
 
 private:
     void Show();
@@ -710,6 +713,26 @@ void TestMainWindow::highscoreDialogOpensOnMode() {
     QVERIFY(answer.Answered());
     QCOMPARE(item, 1);
     QCOMPARE(Frm->Game().Modus(), 2); // closing returns to the game unchanged
+}
+
+// The windows' icon comes in every size of the icon set, each with transparent corners.
+void TestMainWindow::programIcon() {
+    const QIcon icon = ProgramIcon();
+    QList<QSize> sizes;
+    for (const QString& size : QString(BRIMBAL_ICON_SIZES).split(',')) {
+        sizes << QSize(size.toInt(), size.toInt());
+    }
+    QList<QSize> available = icon.availableSizes();
+    std::sort(available.begin(), available.end(),
+              [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(available, sizes);
+    for (const QSize& size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), size);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)}) {
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)
