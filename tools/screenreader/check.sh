@@ -18,7 +18,7 @@ trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/config/Zelkor"
 printf '[General]\nModus=2\n' >"$home/config/Zelkor/Brimbal.conf"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home"
-exec dbus-run-session -- bash -c '
+dbus-run-session -- bash -c '
     set -euo pipefail
     # Xvfb chooses a free display and writes its number.
     Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$HOME/display" >/dev/null 2>&1 & xvfb=$!

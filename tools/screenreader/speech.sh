@@ -10,6 +10,12 @@
 # Needs: xvfb, openbox, xdotool, dbus, at-spi2-core, python3-pyatspi, orca.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+for tool in Xvfb openbox xdotool dbus-run-session orca; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "speech.sh needs $tool: see README.md, \"Screen readers\"" >&2
+        exit 1
+    fi
+done
 program=$(realpath "${1:-build/src/app/brimbal}")
 here=$(realpath tools/screenreader)
 home=$(mktemp -d)
@@ -21,7 +27,7 @@ cp "$here/orca-customizations.py" "$here/speechlog.py" "$home/orca/"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
 export XDG_RUNTIME_DIR="$home" BRIMBAL_SPEECH_LOG="$home/speech.log"
 : >"$BRIMBAL_SPEECH_LOG"
-exec dbus-run-session -- bash -c '
+dbus-run-session -- bash -c '
     set -euo pipefail
     program=$1 here=$2
     # Xvfb chooses a free display and writes its number.
