@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "Announcer.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "Modes.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProxyStyle>
@@ -102,6 +104,8 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     CreatePracticeActions();
     CreateMenus();
     CreateStatusBar();
+    CreateAnnouncer();
+    KeepKeysOnBoard();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
@@ -226,6 +230,29 @@ void TFrmMain::CreateStatusBar() {
     setStatusBar(FStatusBar);
 }
 
+void TFrmMain::CreateAnnouncer() {
+    FAnnouncer = new TAnnouncer(this);
+}
+
+void TFrmMain::KeepKeysOnBoard() {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        // Once the menu is gone: closing one menu may open another, or return to its parent.
+        connect(menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &TFrmMain::GiveBoardTheKeys); });
+    }
+}
+
+void TFrmMain::GiveBoardTheKeys() {
+    if (isActiveWindow() && !QApplication::activePopupWidget() &&
+        !QApplication::activeModalWidget() && QApplication::focusWidget() != FSpielfeld) {
+        FSpielfeld->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TFrmMain::AnnounceNewGame(std::int32_t mode) {
+    FAnnouncer->Add(QStringLiteral("Neues Spiel im Modus ") + QString::fromUtf8(ModeTitle(mode)));
+}
+
 void TFrmMain::FormCreate() {
     // The random generator was seeded from the clock when the window was made.
     FScores.Init();
@@ -236,6 +263,7 @@ void TFrmMain::FormCreate() {
     SetModus(FOptions.Modus);
     ShowOptions();
     FSpielfeld->SetNeedsRedraw();
+    FAnnouncer->Discard(); // the first game needs no telling: the window is read as it opens
     Timer1->start();
 }
 
@@ -310,8 +338,10 @@ void TFrmMain::SetModus(std::int32_t value) {
 // Menu handlers
 
 void TFrmMain::DateiNeuClick() {
+    AnnounceNewGame(FOptions.Modus);
     FGame.InitGame();
     ShowPractice();
+    FAnnouncer->Announce();
 }
 
 void TFrmMain::DateiHighscoreClick() {
@@ -320,7 +350,10 @@ void TFrmMain::DateiHighscoreClick() {
 }
 
 void TFrmMain::OptionenModusClick(QAction* item) {
-    SetModus(item->data().toInt());
+    const std::int32_t mode = item->data().toInt();
+    AnnounceNewGame(mode); // before the game's score
+    SetModus(mode);
+    FAnnouncer->Announce();
     Keeper.Save(TSettingsKeeper::ESaveMoment::Change);
 }
 
@@ -363,30 +396,44 @@ void TFrmMain::ShowPractice() {
 void TFrmMain::DateiZuruecknehmenClick() {
     FGame.TakeBack();
     ShowPractice();
+    FAnnouncer->Announce();
 }
 
 void TFrmMain::DateiWiederherstellenClick() {
     FGame.Redo();
     ShowPractice();
+    FAnnouncer->Announce();
 }
 
 void TFrmMain::DateiWiederholenClick() {
     FGame.RestartDeal();
     ShowPractice();
+    FAnnouncer->Announce();
 }
 
 // The game's host
 
 void TFrmMain::SetStatusText(int panel, std::string_view text) {
-    FStatusBar->SetPanelText(panel, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    const QString message = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    FStatusBar->SetPanelText(panel, message);
+    FAnnouncer->Add(message); // the game's messages and the score are told as they change
 }
 
 int TFrmMain::GameoverScreen() {
     FSpielfeld->GameOver();
     ShowPractice(); // nothing to take back or play again once the game is over
-    if (FGame.Practice()) {
-        return PracticeGameoverScreen(this, FGame.Total());
+    // The last removal's points and the final score are told with the end, before a dialog
+    // opens and speaks for itself.
+    FAnnouncer->Add(QStringLiteral("Spiel zu Ende"));
+    FAnnouncer->Announce();
+    const int answer = FGame.Practice() ? PracticeGameoverScreen(this, FGame.Total()) : FileScore();
+    if (answer == KAnswerYes) {
+        AnnounceNewGame(FOptions.Modus); // told when the handler ends, after the game is dealt
     }
+    return answer;
+}
+
+int TFrmMain::FileScore() {
     TPendingScore& pending = Keeper.PendingScore();
     const int answer =
         brimbal::GameoverScreen(this, FScores, *FDlgEnterName, FOptions.Modus, FGame.Total(),
@@ -400,6 +447,7 @@ int TFrmMain::GameoverScreen() {
 void TFrmMain::SpielfeldCellUp(TCell cell) {
     FGame.SpielfeldMouseUp(cell.Column, cell.Row);
     ShowPractice();
+    FAnnouncer->Announce();
 }
 
 } // namespace brimbal

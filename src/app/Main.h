@@ -25,6 +25,7 @@ class QTimer;
 
 namespace brimbal {
 
+class TAnnouncer;
 class TDlgEnterName;
 class TDlgHighscore;
 class TFrmAbout;
@@ -90,6 +91,7 @@ public:
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
     TScoreTables& Scores() { return FScores; }
+    TAnnouncer* Announcer() const { return FAnnouncer; }
     const QString& PlayerName() const { return FPlayerName; }
 
     // The menu's items, named as in the menu; the mode items are in OptionenModus, each with
@@ -118,11 +120,20 @@ private:
     void CreateMenus();
     void AddSwitchItems(QMenu* menu, ESwitchMenu where);
     void CreateStatusBar();
+    void CreateAnnouncer();
+    // The board takes the keys back whenever a menu has closed, also one closed from its
+    // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
+    void KeepKeysOnBoard();
+    void GiveBoardTheKeys();
+    // What a screen reader is told when a new game begins.
+    void AnnounceNewGame(std::int32_t mode);
     QAction* AddAction(const char* name, const char* caption, const char* hint);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();
     // The title, and the enabled states of the practice items, from the game.
     void ShowPractice();
+    // The name entry, or the box of a game that stays out of the table; the answer 6 or 7.
+    int FileScore();
 
     TClock Clock;
     TRandom Rng;
@@ -132,6 +143,7 @@ private:
     TSettingsKeeper Keeper;
     TSpielfeld* FSpielfeld = nullptr;
     TStatusBar* FStatusBar = nullptr;
+    TAnnouncer* FAnnouncer = nullptr;
     QTimer* Timer1 = nullptr;
     TDlgHighscore* FDlgHighscore = nullptr;
     std::unique_ptr<TFrmAbout> FFrmAbout;

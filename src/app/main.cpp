@@ -3,6 +3,7 @@
 #include "Main.h"
 #include "CommandLine.h"
 #include "NRegistry.h"
+#include "ProgramIcon.h"
 #include "QtTranslations.h"
 #include "SignalCloser.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);
     QGuiApplication::setDesktopFileName(BRIMBAL_APP_ID);
-    QApplication::setWindowIcon(QIcon(":/balls/ball48_1.png"));
+    QApplication::setWindowIcon(brimbal::ProgramIcon());
 
     // The main window, which makes the About dialog and the name entry after itself.
     brimbal::TFrmMain FrmMain;

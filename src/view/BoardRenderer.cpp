@@ -164,6 +164,7 @@ void TBoardRenderer::SpielfeldDraw(const TGame& game, const TBoardGeometry& geom
         return;
     }
     FBackBuffer.fill(BackgroundColor());
+    FBubbleBox = QRect();
     QImage device = DevicePixels();
     const int tileWidth = geometry.TileWidth();
     const int tileHeight = geometry.TileHeight();
@@ -250,8 +251,10 @@ void TBoardRenderer::DrawBubble(const TGame& game, const TBoardGeometry& geometr
     text.setFont(BubbleFont);
     text.setPen(QColor(OutlineColor()));
     const QRectF box(DeviceEdge(left, FRatio) / FRatio, DeviceEdge(y - 8, FRatio) / FRatio, 64, 32);
+    QRectF drawn;
     text.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                  QString::fromStdString(IntToText(count)));
+                  QString::fromStdString(IntToText(count)), &drawn);
+    FBubbleBox = QRect(x - 8, y - 8, 17, 17).united(drawn.toAlignedRect());
 }
 
 void TBoardRenderer::SpielfeldDrawMarkierung(const TGame& game, const TBoardGeometry& geometry) {

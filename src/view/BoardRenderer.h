@@ -36,6 +36,9 @@ public:
     const QImage& BackBuffer() const { return FBackBuffer; }
     qreal DevicePixelRatio() const { return FRatio; }
     const TBallImages& BallImages() const { return Balls; }
+    // Where the bubble of the last full redraw stands, circle and number, in pixels of the paint
+    // box; empty when that redraw drew none.
+    QRect BubbleBox() const { return FBubbleBox; }
 
     // The full redraw: background, tiles with their symbols (when the option is on) and the
     // outline of marked ones, bubble, preview.
@@ -65,6 +68,7 @@ private:
 
     QImage FBackBuffer;
     qreal FRatio = 1.0;
+    QRect FBubbleBox;
     TBallImages Balls;
     QFont BubbleFont;
     std::vector<TSprite> Sprites;

@@ -129,6 +129,10 @@ void TSpielfeld::DrawCursor(QPainter& painter) const {
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // The bubble's number stays readable: the frame leaves the bubble out.
+    if (const QRect bubble = Renderer.BubbleBox(); !bubble.isEmpty()) {
+        painter.setClipRegion(QRegion(rect()).subtracted(QRegion(bubble)));
+    }
     painter.setBrush(Qt::NoBrush);
     for (int ring = 0; ring < 3; ++ring) {
         painter.setPen(QPen(ring == 1 ? QColor(Qt::white) : QColor(OutlineColor()), 1));
@@ -175,8 +179,9 @@ void TSpielfeld::keyPressEvent(QKeyEvent* event) {
         FHandler.SpielfeldCellUp(FCursor); // as a mouse release over the cursor's cell
         break;
     case Qt::Key_Escape:
-        ShowCursor(true);
-        FHandler.SpielfeldCellUp({}); // as a click beside the cells
+        // As a click beside the cells. The frame stays as it is: a mouse player closing a menu
+        // or a dialog with Escape has not taken up the keyboard.
+        FHandler.SpielfeldCellUp({});
         break;
     default:
         QWidget::keyPressEvent(event);

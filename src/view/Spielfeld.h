@@ -30,6 +30,8 @@ public:
     ISpielfeldHandler& Handler() const { return FHandler; }
     const TBoardGeometry& Geometry() const { return FGeometry; }
     const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
+    // Where the last full redraw put the bubble, which the frame leaves uncovered.
+    QRect BubbleBox() const { return Renderer.BubbleBox(); }
     bool NeedsRedraw() const { return FNeedsRedraw; }
     // The cell under the keyboard cursor, and whether the cursor is shown.
     TCell Cursor() const { return FCursor; }

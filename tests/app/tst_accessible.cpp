@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
@@ -31,9 +32,19 @@ const TBoardPicture KBoard{"...........", "...........", "...........", ".......
                            "......3....", "......12...", "......11225"};
 
 QList<QAccessible::Event> Events;
+// What a screen reader speaks of its own accord: a notification shown, or a new focus. Orca,
+// run by tools/screenreader/speech.sh, speaks these and nothing else that the game sends.
+QStringList Spoken;
 
 void Record(QAccessibleEvent* event) {
     Events << event->type();
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && iface &&
+        iface->role() == QAccessible::Notification) {
+        Spoken << iface->text(QAccessible::Name);
+    } else if (event->type() == QAccessible::Focus) {
+        Spoken << QStringLiteral("focus");
+    }
 }
 
 QStringList Names(const QList<QAccessibleInterface*>& cells) {
@@ -61,6 +72,8 @@ private slots:
     void preview();
     void changesAreTold();
     void outOfRange();
+    void spoken_data();
+    void spoken();
 
 private:
     QAccessibleInterface* Table() const {
@@ -91,6 +104,7 @@ void TestAccessible::init() {
     Frm->SetNeedsRedraw();
     Frm->RepaintSpielfeld();
     Events.clear();
+    Spoken.clear();
 }
 
 void TestAccessible::cleanup() {
@@ -273,6 +287,63 @@ void TestAccessible::outOfRange() {
         QCOMPARE(cells->columnDescription(bad), QString());
     }
     QVERIFY(!table->childAt(-100000, -100000));
+}
+
+void TestAccessible::spoken_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("marking") << "Space" << QStringList{"Das sind 3 Felder!"};
+    QTest::newRow("removal") << "Space Return"
+                             << QStringList{"Das sind 3 Felder!",
+                                            "Du bekommst dafür 6 Punkte. Punkte: 6."};
+    QTest::newRow("Ctrl+N") << "Ctrl+N" << QStringList{"Neues Spiel im Modus Normal. Punkte: 0."};
+    QTest::newRow("mode key") << "2" << QStringList{"Neues Spiel im Modus Fortlaufend. Punkte: 0."};
+    // The end is told before the name entry takes the focus; the new game after it.
+    QTest::newRow("game over") << "last pair"
+                               << QStringList{"Das sind 2 Felder!",
+                                              "Du bekommst dafür 2 Punkte. Punkte: 2. Spiel zu "
+                                              "Ende.",
+                                              "focus", "name entry",
+                                              "Neues Spiel im Modus Normal. Punkte: 0."};
+    QTest::newRow("clock") << "tick" << QStringList{};
+}
+
+// Marking, removal, the end of a game and a new game are each spoken once, right after the key;
+// the clock, ticking, is not.
+void TestAccessible::spoken() {
+    QFETCH(QString, action);
+    QFETCH(QStringList, spoken);
+    Key(Qt::Key_Right); // the cursor on the group of three 1s at the bottom
+    for (int i = 0; i < 6; ++i) {
+        Key(Qt::Key_Right);
+    }
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_Left);
+    if (action == "last pair") {
+        TBoardPicture pair(KRows, "...........");
+        pair[KRows - 1] = "......11...";
+        LoadBoardPicture(Frm->Game(), pair);
+    }
+    Spoken.clear();
+    TModalAnswer<TDlgEnterName> answer([](TDlgEnterName* dialog) {
+        Spoken << "name entry";
+        dialog->EName()->setText("Orca");
+        dialog->BOK()->click();
+    });
+    if (action == "tick") {
+        Frm->Timer1Timer();
+    } else if (action == "Ctrl+N") {
+        QTest::keyClick(Frm->Spielfeld(), Qt::Key_N, Qt::ControlModifier);
+    } else if (action == "2") {
+        Key(Qt::Key_2);
+    } else {
+        Key(Qt::Key_Space);
+        if (action != "Space") {
+            Key(Qt::Key_Return);
+        }
+    }
+    QCOMPARE(Spoken, spoken);
+    QCOMPARE(answer.Answered(), action == "last pair");
 }
 
 QTEST_MAIN(TestAccessible)

@@ -9,6 +9,7 @@
 #include "SettingsFixture.h"
 #include "Spielfeld.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -90,6 +91,10 @@ private slots:
     void digits_data();
     void digits();
     void cursorIsDrawnOverTheBackBuffer();
+    void keysComeBack_data();
+    void keysComeBack();
+    void frame_data();
+    void frame();
     void wholeGameByKeys();
 
 private:
@@ -143,6 +148,77 @@ void TestKeyboard::cursorIsDrawnOverTheBackBuffer() {
     QCOMPARE(shown.pixel(corner + QPoint(1, 1)), qRgb(255, 255, 255));
     QCOMPARE(shown.pixel(corner + QPoint(2, 2)), qRgb(0, 0, 0));
     QCOMPARE(before.pixel(corner + QPoint(1, 1)), qRgb(227, 227, 227));
+}
+
+void TestKeyboard::keysComeBack_data() {
+    QTest::addColumn<QString>("away");
+    QTest::newRow("menu closed from its submenu") << "Alt+O Right Escape Escape";
+    QTest::newRow("dialog from the menu closed")
+        << "Alt+D Down Down Down Down Return"; // Highscoreliste
+}
+
+// Wherever the keys went, a menu or a dialog, the board has them again once it is closed.
+void TestKeyboard::keysComeBack() {
+    QFETCH(QString, away);
+    auto frm = ShownWindow(DealtBoard(5));
+    QVERIFY(QTest::qWaitForWindowActive(frm.get()));
+    TModalAnswer<QDialog> escape([](QDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    for (const QString& step : away.split(' ')) {
+        QWidget* popup = QApplication::activePopupWidget();
+        const QKeySequence keys(step);
+        QTest::keyClick(popup ? popup : frm.get(), Qt::Key(keys[0].key()),
+                        keys[0].keyboardModifiers());
+        QTest::qWait(20);
+    }
+    QTRY_VERIFY(!QApplication::activePopupWidget() && !QApplication::activeModalWidget());
+    QCOMPARE(escape.Answered(), away.endsWith("Return"));
+    // The window's focus: what has the keys whenever the window is active.
+    QTRY_COMPARE(frm->focusWidget(), frm->Spielfeld());
+    QApplication::setActiveWindow(frm.get());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(frm->Spielfeld()->Cursor().Row, 1);
+}
+
+void TestKeyboard::frame_data() {
+    QTest::addColumn<QString>("play");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("first arrow key") << "Right" << true;
+    QTest::newRow("Escape after the mouse") << "click Escape" << false;
+    QTest::newRow("on the bubble") << "Space redraw" << true;
+}
+
+// The frame shows from the first arrow key on, not when a mouse player presses Escape, which
+// still drops the marked group; and it never covers the bubble with the group's size.
+void TestKeyboard::frame() {
+    QFETCH(QString, play);
+    QFETCH(bool, shown);
+    const TBoardPicture board = DealtBoard(6);
+    const TCell group = FirstGroup(board);
+    auto frm = ShownWindow(board);
+    frm->findChild<QAction*>("OptionenBubble")->trigger();
+    MoveTo(*frm, group);
+    frm->Spielfeld()->setFocus(); // the frame as the mouse leaves it: hidden
+    Click(*frm, {-1, -1});
+    for (const QString& step : play.split(' ')) {
+        if (step == "click") {
+            Click(*frm, group);
+        } else if (step == "redraw") {
+            frm->findChild<QAction*>("OptionenAltFarben")
+                ->trigger(); // the bubble shows at a full redraw
+        } else {
+            Key(*frm, Qt::Key(QKeySequence(step)[0].key()));
+        }
+    }
+    QCOMPARE(frm->Spielfeld()->CursorShown(), shown);
+    QCOMPARE(frm->Game().MarkedCount() > 0, play.contains("Space"));
+    // Where the bubble stands, the window shows the back buffer untouched.
+    const QRect bubble = frm->Spielfeld()->BubbleBox();
+    QCOMPARE(bubble.isEmpty(), !play.contains("redraw"));
+    if (!bubble.isEmpty()) {
+        const QImage window =
+            frm->Spielfeld()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(window.copy(bubble), frm->Spielfeld()->BackBuffer().copy(bubble));
+    }
 }
 
 // A whole game played with the keyboard alone goes exactly as the same game played with clicks.

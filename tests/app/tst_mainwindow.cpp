@@ -5,6 +5,7 @@
 #include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
+#include "ProgramIcon.h"
 #include "ScoreEntry.h"
 #include "SettingsFixture.h"
 #include "Spielfeld.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace brimbal;
@@ -95,6 +97,7 @@ private slots:
     void practiceItems();
     void practiceGameover_data();
     void practiceGameover();
+    void programIcon();
 
 private:
     void Show();
@@ -833,6 +836,26 @@ void TestMainWindow::practiceGameover() {
                                "Highscoreliste.\n\nNeues Spiel?\n"));
     }
     QCOMPARE(Frm->windowTitle(), QString("Brimbal - Normal")); // the new game is an ordinary one
+}
+
+// The windows' icon comes in every size of the icon set, each with transparent corners.
+void TestMainWindow::programIcon() {
+    const QIcon icon = ProgramIcon();
+    QList<QSize> sizes;
+    for (const QString& size : QString(BRIMBAL_ICON_SIZES).split(',')) {
+        sizes << QSize(size.toInt(), size.toInt());
+    }
+    QList<QSize> available = icon.availableSizes();
+    std::sort(available.begin(), available.end(),
+              [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(available, sizes);
+    for (const QSize& size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), size);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)}) {
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        }
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -18,11 +18,12 @@ trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/config/Zelkor"
 printf '[General]\nModus=2\n' >"$home/config/Zelkor/Brimbal.conf"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home"
-exec dbus-run-session -- bash -c '
+dbus-run-session -- bash -c '
     set -euo pipefail
-    Xvfb :93 -screen 0 1024x768x24 >/dev/null 2>&1 & xvfb=$!
-    export DISPLAY=:93
-    sleep 1
+    # Xvfb chooses a free display and writes its number.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$HOME/display" >/dev/null 2>&1 & xvfb=$!
+    for _ in $(seq 100); do [ -s "$HOME/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$HOME/display")"
     openbox >/dev/null 2>&1 &
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     sleep 1
