@@ -7,7 +7,6 @@
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "Modes.h"
-#include "NStrings.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
 
@@ -27,30 +26,14 @@
 #include <QTimer>
 
 #include <chrono>
-#include <cmath>
 #include <utility>
 
 namespace brimbal {
 
 namespace {
 
-constexpr std::int64_t KMillisecondsPerDay = 86400000;
-
 double SystemTimeOfDay() {
-    return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
-}
-
-// Milliseconds from one time of day to a later one. Both hold no date, so a span that passes
-// midnight is taken modulo one day and keeps counting up.
-std::int64_t ElapsedMs(double from, double to) {
-    const std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
-    return ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
-}
-
-std::string DurationTextOf(std::int64_t ms) {
-    return DurationText(static_cast<std::uint16_t>(ms / 3600000),
-                        static_cast<std::uint16_t>((ms / 60000) % 60),
-                        static_cast<std::uint16_t>((ms / 1000) % 60));
+    return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
 }
 
 // The random generator is seeded once, from the clock.
@@ -101,10 +84,9 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     FSpielfeld = new TSpielfeld(*this, this);
     setCentralWidget(FSpielfeld);
     CreateActions();
-    CreatePracticeActions();
     CreateMenus();
     CreateStatusBar();
-    CreateAnnouncer();
+    FAnnouncer = new TAnnouncer(this);
     KeepKeysOnBoard();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -119,23 +101,34 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
 
 TFrmMain::~TFrmMain() = default;
 
-QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint) {
+QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint,
+                             const QKeySequence& keys, void (TFrmMain::*handler)()) {
     auto* action = new QAction(QString::fromUtf8(caption), this);
     action->setObjectName(QString::fromLatin1(name));
     action->setStatusTip(QString::fromUtf8(hint));
+    action->setShortcut(keys);
+    if (handler) {
+        connect(action, &QAction::triggered, this, handler);
+    }
     return action;
 }
 
 void TFrmMain::CreateActions() {
-    DateiNeu = AddAction("DateiNeu", "&Neu", "Neues Spiel");
-    DateiNeu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(DateiNeu, &QAction::triggered, this, &TFrmMain::DateiNeuClick);
-    DateiHighscore = AddAction("DateiHighscore", "Highscoreliste...", "");
-    DateiHighscore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(DateiHighscore, &QAction::triggered, this, &TFrmMain::DateiHighscoreClick);
-    DateiBeenden = AddAction("DateiBeenden", "&Beenden", "Beendet das Spiel");
-    DateiBeenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(DateiBeenden, &QAction::triggered, this, &TFrmMain::DateiBeendenClick);
+    DateiNeu = AddAction("DateiNeu", "&Neu", "Neues Spiel", Qt::CTRL | Qt::Key_N,
+                         &TFrmMain::DateiNeuClick);
+    DateiZuruecknehmen =
+        AddAction("DateiZuruecknehmen", "&Zurücknehmen", "Nimmt den letzten Zug zurück",
+                  Qt::CTRL | Qt::Key_Z, &TFrmMain::DateiZuruecknehmenClick);
+    DateiWiederherstellen = AddAction("DateiWiederherstellen", "Wiede&rherstellen",
+                                      "Macht den zurückgenommenen Zug noch einmal",
+                                      Qt::CTRL | Qt::Key_Y, &TFrmMain::DateiWiederherstellenClick);
+    DateiWiederholen = AddAction("DateiWiederholen", "Spiel &wiederholen",
+                                 "Beginnt dasselbe Spiel noch einmal von vorn", {},
+                                 &TFrmMain::DateiWiederholenClick);
+    DateiHighscore = AddAction("DateiHighscore", "Highscoreliste...", "", Qt::CTRL | Qt::Key_H,
+                               &TFrmMain::DateiHighscoreClick);
+    DateiBeenden = AddAction("DateiBeenden", "&Beenden", "Beendet das Spiel", Qt::CTRL | Qt::Key_Q,
+                             &TFrmMain::DateiBeendenClick);
 
     // The modes show check marks, not radio marks, so the group does not exclude; SetModus
     // sets the marks.
@@ -156,8 +149,8 @@ void TFrmMain::CreateActions() {
     HilfeSpielregeln =
         AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
     HilfeSpielregeln->setEnabled(false);
-    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.");
-    connect(HilfeUeber, &QAction::triggered, this, &TFrmMain::HilfeUeberClick);
+    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.",
+                           {}, &TFrmMain::HilfeUeberClick);
 }
 
 void TFrmMain::CreateSwitchActions() {
@@ -228,10 +221,6 @@ void TFrmMain::AddSwitchItems(QMenu* menu, ESwitchMenu where) {
 void TFrmMain::CreateStatusBar() {
     FStatusBar = new TStatusBar(this);
     setStatusBar(FStatusBar);
-}
-
-void TFrmMain::CreateAnnouncer() {
-    FAnnouncer = new TAnnouncer(this);
 }
 
 void TFrmMain::KeepKeysOnBoard() {
@@ -316,14 +305,8 @@ bool TFrmMain::event(QEvent* event) {
 }
 
 void TFrmMain::Timer1Timer() {
-    const std::int64_t game = ElapsedMs(FGame.GameStart(), Clock());
-    std::string text;
-    if ((game / 1000) % 60 % 5 != 0 && FGame.GameRunning()) {
-        text = KGameTimeText + DurationTextOf(game);
-    } else {
-        text = KRunTimeText + DurationTextOf(ElapsedMs(ProgramStart, Clock()));
-    }
-    FStatusBar->SetPanelText(2, QString::fromStdString(text));
+    FStatusBar->SetPanelText(
+        2, ClockText(FGame.GameStart(), ProgramStart, FGame.GameRunning(), Clock));
 }
 
 void TFrmMain::SetModus(std::int32_t value) {
@@ -340,8 +323,7 @@ void TFrmMain::SetModus(std::int32_t value) {
 void TFrmMain::DateiNeuClick() {
     AnnounceNewGame(FOptions.Modus);
     FGame.InitGame();
-    ShowPractice();
-    FAnnouncer->Announce();
+    GameStepDone();
 }
 
 void TFrmMain::DateiHighscoreClick() {
@@ -370,21 +352,6 @@ void TFrmMain::HilfeUeberClick() {
 
 // Practice
 
-void TFrmMain::CreatePracticeActions() {
-    DateiZuruecknehmen =
-        AddAction("DateiZuruecknehmen", "&Zurücknehmen", "Nimmt den letzten Zug zurück");
-    DateiZuruecknehmen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(DateiZuruecknehmen, &QAction::triggered, this, &TFrmMain::DateiZuruecknehmenClick);
-    DateiWiederherstellen = AddAction("DateiWiederherstellen", "Wiede&rherstellen",
-                                      "Macht den zurückgenommenen Zug noch einmal");
-    DateiWiederherstellen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    connect(DateiWiederherstellen, &QAction::triggered, this,
-            &TFrmMain::DateiWiederherstellenClick);
-    DateiWiederholen = AddAction("DateiWiederholen", "Spiel &wiederholen",
-                                 "Beginnt dasselbe Spiel noch einmal von vorn");
-    connect(DateiWiederholen, &QAction::triggered, this, &TFrmMain::DateiWiederholenClick);
-}
-
 void TFrmMain::ShowPractice() {
     setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(FOptions.Modus)) +
                    (FGame.Practice() ? QStringLiteral(" (Übung)") : QString()));
@@ -393,20 +360,7 @@ void TFrmMain::ShowPractice() {
     DateiWiederholen->setEnabled(FGame.GameRunning());
 }
 
-void TFrmMain::DateiZuruecknehmenClick() {
-    FGame.TakeBack();
-    ShowPractice();
-    FAnnouncer->Announce();
-}
-
-void TFrmMain::DateiWiederherstellenClick() {
-    FGame.Redo();
-    ShowPractice();
-    FAnnouncer->Announce();
-}
-
-void TFrmMain::DateiWiederholenClick() {
-    FGame.RestartDeal();
+void TFrmMain::GameStepDone() {
     ShowPractice();
     FAnnouncer->Announce();
 }
@@ -446,8 +400,7 @@ int TFrmMain::FileScore() {
 
 void TFrmMain::SpielfeldCellUp(TCell cell) {
     FGame.SpielfeldMouseUp(cell.Column, cell.Row);
-    ShowPractice();
-    FAnnouncer->Announce();
+    GameStepDone();
 }
 
 } // namespace brimbal

@@ -67,9 +67,18 @@ public:
     void OptionenSwitchClick(const TSwitchOption& option, bool checked);
     void HilfeUeberClick();
     // Practice: take a removal back, do it again, play the deal again.
-    void DateiZuruecknehmenClick();
-    void DateiWiederherstellenClick();
-    void DateiWiederholenClick();
+    void DateiZuruecknehmenClick() {
+        FGame.TakeBack();
+        GameStepDone();
+    }
+    void DateiWiederherstellenClick() {
+        FGame.Redo();
+        GameStepDone();
+    }
+    void DateiWiederholenClick() {
+        FGame.RestartDeal();
+        GameStepDone();
+    }
 
     // IGameHost: the board's view is the paint box's.
     void RecalcSpielfeld() override { FSpielfeld->RecalcSpielfeld(); }
@@ -116,22 +125,24 @@ private:
     void FormCreate();
     void CreateActions();
     void CreateSwitchActions();
-    void CreatePracticeActions();
     void CreateMenus();
     void AddSwitchItems(QMenu* menu, ESwitchMenu where);
     void CreateStatusBar();
-    void CreateAnnouncer();
     // The board takes the keys back whenever a menu has closed, also one closed from its
     // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
     void KeepKeysOnBoard();
     void GiveBoardTheKeys();
     // What a screen reader is told when a new game begins.
     void AnnounceNewGame(std::int32_t mode);
-    QAction* AddAction(const char* name, const char* caption, const char* hint);
+    QAction* AddAction(const char* name, const char* caption, const char* hint,
+                       const QKeySequence& keys = {}, void (TFrmMain::*handler)() = nullptr);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();
     // The title, and the enabled states of the practice items, from the game.
     void ShowPractice();
+    // After a step of the game: the practice items and the title follow it, and a screen reader
+    // hears what it changed.
+    void GameStepDone();
     // The name entry, or the box of a game that stays out of the table; the answer 6 or 7.
     int FileScore();
 

@@ -3,14 +3,45 @@
 #include "StatusBar.h"
 
 #include "Game.h"
+#include "NStrings.h"
 
 #include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace brimbal {
+
+namespace {
+
+constexpr std::int64_t KMillisecondsPerDay = 86400000;
+
+// Milliseconds from one time of day to a later one. Both hold no date, so a span that passes
+// midnight is taken modulo one day and keeps counting up.
+std::int64_t ElapsedMs(double from, double to) {
+    const std::int64_t ms = std::llround((to - from) * double(KMillisecondsPerDay));
+    return ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
+}
+
+std::string DurationTextOf(std::int64_t ms) {
+    return DurationText(static_cast<std::uint16_t>(ms / 3600000),
+                        static_cast<std::uint16_t>((ms / 60000) % 60),
+                        static_cast<std::uint16_t>((ms / 1000) % 60));
+}
+
+} // namespace
+
+QString ClockText(double gameStart, double programStart, bool gameRunning,
+                  const std::function<double()>& now) {
+    const std::int64_t game = ElapsedMs(gameStart, now());
+    const std::string text = (game / 1000) % 60 % 5 != 0 && gameRunning
+                                 ? KGameTimeText + DurationTextOf(game)
+                                 : KRunTimeText + DurationTextOf(ElapsedMs(programStart, now()));
+    return QString::fromStdString(text);
+}
 
 namespace {
 constexpr int KMinimumHeight = 17;

@@ -4,6 +4,8 @@
 
 #include <QStatusBar>
 
+#include <functional>
+
 class QLabel;
 
 namespace brimbal {
@@ -12,6 +14,12 @@ namespace brimbal {
 // in panel 1 follows KScoreText (Game.h).
 constexpr char KGameTimeText[] = "Spielzeit: ";
 constexpr char KRunTimeText[] = "Programmlaufzeit: ";
+
+// The clock's text at a tick: the game time while a game runs, but the program's running time
+// in the seconds of the game time that are a multiple of five and when no game runs. Times of
+// day are in days since midnight; now is read for each of the two times.
+QString ClockText(double gameStart, double programStart, bool gameRunning,
+                  const std::function<double()>& now);
 
 // The status bar of the main window: panel 0 for hints and messages, panel 1 for the score and
 // panel 2 for the clock. Panels 1 and 2 are 100 and 180 pixels wide, and panel 0 takes what they
