@@ -9,29 +9,9 @@ import sys
 
 import pyatspi
 
+from boardbus import application, find
 
-def find(root, predicate, depth=0):
-    if root is None or depth > 12:
-        return None
-    if predicate(root):
-        return root
-    for i in range(root.childCount):
-        found = find(root.getChildAtIndex(i), predicate, depth + 1)
-        if found is not None:
-            return found
-    return None
-
-
-def board():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower() == "brimbal":
-            return app
-    sys.exit("no application 'brimbal' on the accessibility bus")
-
-
-app = board()
+app = application()
 table = find(app, lambda a: a.getRoleName() == "table" and a.name == "Spielfeld")
 if table is None:
     sys.exit("no table 'Spielfeld'")

@@ -20,13 +20,7 @@ printf '[General]\nModus=2\n' >"$home/config/Zelkor/Brimbal.conf"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home"
 dbus-run-session -- bash -c '
     set -euo pipefail
-    # Xvfb chooses a free display and writes its number.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$HOME/display" >/dev/null 2>&1 & xvfb=$!
-    for _ in $(seq 100); do [ -s "$HOME/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$HOME/display")"
-    openbox >/dev/null 2>&1 &
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    sleep 1
+    . "$1/session.sh"
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$0" 2>/dev/null & game=$!
     sleep 3
     /usr/bin/python3 "$1/board.py" list

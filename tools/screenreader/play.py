@@ -13,6 +13,8 @@ import time
 
 import pyatspi
 
+from boardbus import application, find
+
 LOG = sys.argv[1]
 COLUMNS = ROWS = 11
 
@@ -45,29 +47,6 @@ def key(name, speech, note=""):
     label = f"{name} ({note})" if note else name
     print(f"{label:<24} | " + (" / ".join(said) if said else "(nothing)"), flush=True)
     return said
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(50):
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name.lower() == "brimbal":
-                return app
-        time.sleep(0.2)
-    sys.exit("no application 'brimbal' on the accessibility bus")
-
-
-def find(root, predicate, depth=0):
-    if root is None or depth > 8:
-        return None
-    if predicate(root):
-        return root
-    for i in range(root.childCount):
-        found = find(root.getChildAtIndex(i), predicate, depth + 1)
-        if found is not None:
-            return found
-    return None
 
 
 def board(table):

@@ -30,13 +30,7 @@ export XDG_RUNTIME_DIR="$home" BRIMBAL_SPEECH_LOG="$home/speech.log"
 dbus-run-session -- bash -c '
     set -euo pipefail
     program=$1 here=$2
-    # Xvfb chooses a free display and writes its number.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$HOME/display" >/dev/null 2>&1 & xvfb=$!
-    for _ in $(seq 100); do [ -s "$HOME/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$HOME/display")"
-    openbox >/dev/null 2>&1 &
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    sleep 1
+    . "$here/session.sh"
     orca -u "$HOME/orca" >"$HOME/orca.out" 2>&1 & orca=$!
     # Orca is listening once it has greeted.
     for _ in $(seq 100); do [ -s "$BRIMBAL_SPEECH_LOG" ] && break; sleep 0.1; done
