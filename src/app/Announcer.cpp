@@ -35,11 +35,10 @@ QString Sentence(const QString& text) {
 
 TAnnouncer::TAnnouncer(QWidget* parent) : QWidget(parent) {
     setObjectName("Ansage");
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(AnnouncerFactory);
         return true;
     }();
-    (void)installed;
     hide();
 }
 

@@ -4,6 +4,7 @@
 
 #include "BuiltInVersion.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -35,12 +36,8 @@ bool IsQtOptionWithValue(std::string_view argument) {
     if (argument.size() > 2 && argument.substr(0, 2) == "--") {
         argument.remove_prefix(1);
     }
-    for (std::string_view option : KQtOptionsWithValue) {
-        if (argument == option) {
-            return true;
-        }
-    }
-    return false;
+    return std::find(KQtOptionsWithValue.begin(), KQtOptionsWithValue.end(), argument) !=
+           KQtOptionsWithValue.end();
 }
 
 } // namespace

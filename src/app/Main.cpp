@@ -22,24 +22,13 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusTipEvent>
-#include <QTime>
 #include <QTimer>
 
-#include <chrono>
 #include <utility>
 
 namespace brimbal {
 
 namespace {
-
-double SystemTimeOfDay() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0;
-}
-
-// The random generator is seeded once, from the clock.
-std::uint64_t ClockSeed() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 // Menus in which disabled items can be highlighted too, so that their hints show.
 class TMenuStyle : public QProxyStyle {
@@ -75,7 +64,7 @@ bool AskRetrySave(QWidget* parent, const TSettingsStore& store, bool closing) {
 
 TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     : QMainWindow(parent), Clock(clock ? std::move(clock) : TClock(SystemTimeOfDay)),
-      Rng(ClockSeed()), FGame(*this, Rng, FOptions),
+      FGame(*this, Rng, FOptions),
       Keeper(FOptions, FScores, [this](const TSettingsStore& store, bool closing) {
           return AskRetrySave(this, store, closing);
       }) {
@@ -85,7 +74,8 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     setCentralWidget(FSpielfeld);
     CreateActions();
     CreateMenus();
-    CreateStatusBar();
+    FStatusBar = new TStatusBar(this);
+    setStatusBar(FStatusBar);
     FAnnouncer = new TAnnouncer(this);
     KeepKeysOnBoard();
     Timer1 = new QTimer(this);
@@ -144,8 +134,6 @@ void TFrmMain::CreateActions() {
     }
     connect(OptionenModus, &QActionGroup::triggered, this, &TFrmMain::OptionenModusClick);
 
-    CreateSwitchActions();
-
     HilfeSpielregeln =
         AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
     HilfeSpielregeln->setEnabled(false);
@@ -153,26 +141,10 @@ void TFrmMain::CreateActions() {
                            {}, &TFrmMain::HilfeUeberClick);
 }
 
-void TFrmMain::CreateSwitchActions() {
-    for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
-        const TSwitchOption& option = KSwitchOptions[row];
-        if (option.Menu == ESwitchMenu::None) {
-            continue;
-        }
-        QAction* item = AddAction(option.ActionName, option.Caption, option.Hint);
-        item->setCheckable(true);
-        item->setEnabled(option.Enabled);
-        connect(item, &QAction::triggered, this,
-                [this, &option](bool checked) { OptionenSwitchClick(option, checked); });
-        OptionenSwitches[row] = item;
-    }
-}
-
 void TFrmMain::CreateMenus() {
     QMenu* datei = menuBar()->addMenu("&Datei");
     datei->setObjectName("Datei1");
-    datei->addAction(DateiNeu);
-    datei->addActions({DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
+    datei->addActions({DateiNeu, DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
     datei->addSeparator();
     datei->addAction(DateiHighscore);
     datei->addSeparator();
@@ -209,18 +181,21 @@ void TFrmMain::CreateMenus() {
 
 void TFrmMain::AddSwitchItems(QMenu* menu, ESwitchMenu where) {
     for (std::size_t row = 0; row < std::size(KSwitchOptions); ++row) {
-        if (KSwitchOptions[row].Menu == where) {
-            if (KSwitchOptions[row].SeparatorBefore) {
-                menu->addSeparator();
-            }
-            menu->addAction(OptionenSwitches[row]);
+        const TSwitchOption& option = KSwitchOptions[row];
+        if (option.Menu != where) {
+            continue;
         }
+        if (option.SeparatorBefore) {
+            menu->addSeparator();
+        }
+        QAction* item = AddAction(option.ActionName, option.Caption, option.Hint);
+        item->setCheckable(true);
+        item->setEnabled(option.Enabled);
+        connect(item, &QAction::triggered, this,
+                [this, &option](bool checked) { OptionenSwitchClick(option, checked); });
+        menu->addAction(item);
+        OptionenSwitches[row] = item;
     }
-}
-
-void TFrmMain::CreateStatusBar() {
-    FStatusBar = new TStatusBar(this);
-    setStatusBar(FStatusBar);
 }
 
 void TFrmMain::KeepKeysOnBoard() {

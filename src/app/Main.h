@@ -124,10 +124,9 @@ protected:
 private:
     void FormCreate();
     void CreateActions();
-    void CreateSwitchActions();
     void CreateMenus();
+    // Makes the items of the switches shown in that menu place and adds them to the menu.
     void AddSwitchItems(QMenu* menu, ESwitchMenu where);
-    void CreateStatusBar();
     // The board takes the keys back whenever a menu has closed, also one closed from its
     // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
     void KeepKeysOnBoard();

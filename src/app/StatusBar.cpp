@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,7 @@ namespace brimbal {
 namespace {
 
 constexpr std::int64_t KMillisecondsPerDay = 86400000;
+constexpr int KMinimumHeight = 17;
 
 // Milliseconds from one time of day to a later one. Both hold no date, so a span that passes
 // midnight is taken modulo one day and keeps counting up.
@@ -43,8 +45,8 @@ QString ClockText(double gameStart, double programStart, bool gameRunning,
     return QString::fromStdString(text);
 }
 
-namespace {
-constexpr int KMinimumHeight = 17;
+double SystemTimeOfDay() {
+    return QTime::currentTime().msecsSinceStartOfDay() / double(KMillisecondsPerDay);
 }
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {

@@ -20,6 +20,8 @@ constexpr char KRunTimeText[] = "Programmlaufzeit: ";
 // day are in days since midnight; now is read for each of the two times.
 QString ClockText(double gameStart, double programStart, bool gameRunning,
                   const std::function<double()>& now);
+// The time of day of the system clock, in days since midnight.
+double SystemTimeOfDay();
 
 // The status bar of the main window: panel 0 for hints and messages, panel 1 for the score and
 // panel 2 for the clock. Panels 1 and 2 are 100 and 180 pixels wide, and panel 0 takes what they

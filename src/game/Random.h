@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <random>
 
@@ -28,6 +29,9 @@ public:
 class TRandom final : public IRandom {
 public:
     explicit TRandom(std::uint64_t seed) : Seed(seed), Engine(seed) {}
+    // Seeded from the system clock.
+    TRandom()
+        : TRandom(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
     std::int32_t Random(std::int32_t n) override {
         TCounting counting{*this};
