@@ -5,19 +5,15 @@
 #include "GameHost.h"
 #include "Modes.h"
 #include "NStrings.h"
-#include "Options.h"
 #include "Random.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
 namespace brimbal {
 
 namespace {
-
-bool InField(std::int32_t column, std::int32_t row) {
-    return column >= 0 && column < KFieldColumns && row >= 0 && row < KRows;
-}
 
 // Points for n removed tiles, kept within 32 bits so a marathon game cannot overflow.
 std::int32_t AddPoints(std::int32_t total, std::int32_t points) {
@@ -31,18 +27,6 @@ std::int32_t AddPoints(std::int32_t total, std::int32_t points) {
 
 TGame::TGame(IGameHost& host, IRandom& random, const TOptions& options)
     : Host(host), Rng(random), Options(options) {}
-
-std::int32_t TGame::Modus() const {
-    return Options.Modus;
-}
-
-bool TGame::Quick() const {
-    return Options.Quick;
-}
-
-bool TGame::Animation() const {
-    return Options.Animation;
-}
 
 std::int32_t TGame::Tile(int column, int row) const {
     if (column < 0 || column >= KColumnsWithPreview || row < 0 || row >= KRows) {
@@ -138,33 +122,32 @@ void TGame::DeselectAll() {
 void TGame::SpielfeldMouseUp(std::int32_t column, std::int32_t row) {
     if (!InField(column, row) || Feld[column][row] == 0) {
         DeselectAll();
-        Host.SetNeedsRedraw();
-        Host.RepaintSpielfeld();
+        Redraw();
+        return;
+    }
+    if (!Quick() && FSelectionActive && Marked[column][row]) {
+        RemoveTiles();
+        FSelectionActive = false;
         return;
     }
     // A lone tile drops an earlier selection without a redraw of its own; redraw here so
     // that the dropped outline does not linger on the board.
     const bool hadOutline = FMarkedCount >= 2;
-    if (Quick()) {
-        FeldMarkTilesBeginningWith(column, row, false);
-        if (hadOutline && FMarkedCount == 0) {
-            Host.SetNeedsRedraw();
-            Host.RepaintSpielfeld();
-        }
-        RemoveTiles();
-        return;
+    if (!Quick()) {
+        FSelectionActive = true;
     }
-    if (FSelectionActive && Marked[column][row]) {
-        RemoveTiles();
-        FSelectionActive = false;
-        return;
-    }
-    FSelectionActive = true;
     FeldMarkTilesBeginningWith(column, row, false);
     if (hadOutline && FMarkedCount == 0) {
-        Host.SetNeedsRedraw();
-        Host.RepaintSpielfeld();
+        Redraw();
     }
+    if (Quick()) {
+        RemoveTiles(); // the click that marks removes as well
+    }
+}
+
+void TGame::Redraw() {
+    Host.SetNeedsRedraw();
+    Host.RepaintSpielfeld();
 }
 
 void TGame::RemoveTiles() {
@@ -196,8 +179,7 @@ void TGame::RemoveTiles() {
     History.AfterMove(Snapshot());
     if (CheckForGameover()) {
         FGameRunning = false;
-        Host.SetNeedsRedraw();
-        Host.RepaintSpielfeld();
+        Redraw();
         if (Host.GameoverScreen() == KAnswerYes) {
             InitGame();
             return;
@@ -205,8 +187,7 @@ void TGame::RemoveTiles() {
         Host.CloseMainWindow();
     }
     DeselectAll();
-    Host.SetNeedsRedraw();
-    Host.RepaintSpielfeld();
+    Redraw();
 }
 
 std::int32_t TGame::DropColumn(std::int32_t column) {
@@ -291,25 +272,20 @@ TGame::TSnapshot TGame::Snapshot() const {
     snapshot.Total = FTotal;
     snapshot.MaxGroup = FMaxGroup;
     for (int column = 0; column < KColumnsWithPreview; ++column) {
-        for (int row = 0; row < KRows; ++row) {
-            snapshot.Feld[column][row] = static_cast<std::uint8_t>(Feld[column][row]);
-        }
+        std::copy(std::begin(Feld[column]), std::end(Feld[column]), snapshot.Feld[column]);
     }
     return snapshot;
 }
 
 void TGame::Restore(const TSnapshot& snapshot) {
     for (int column = 0; column < KColumnsWithPreview; ++column) {
-        for (int row = 0; row < KRows; ++row) {
-            Feld[column][row] = snapshot.Feld[column][row];
-        }
+        std::copy(std::begin(snapshot.Feld[column]), std::end(snapshot.Feld[column]), Feld[column]);
     }
     FTotal = snapshot.Total;
     FMaxGroup = snapshot.MaxGroup;
     Rng.RestoreState(snapshot.RandomState);
     DeselectAll();
-    Host.SetNeedsRedraw();
-    Host.RepaintSpielfeld();
+    Redraw();
 }
 
 bool TGame::TakeBack() {

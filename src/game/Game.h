@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MoveHistory.h"
+#include "Options.h"
 #include "Random.h"
 
 #include <cstddef>
@@ -11,7 +12,6 @@
 namespace brimbal {
 
 class IGameHost;
-struct TOptions;
 
 // Columns 0 to 10 are the playing field; the board keeps one more, column 11, for the preview of
 // the modes other than 1.
@@ -20,6 +20,11 @@ constexpr int KPreviewColumn = KFieldColumns;
 constexpr int KColumnsWithPreview = KPreviewColumn + 1;
 constexpr int KRows = 11;
 constexpr std::int32_t KColours = 5;
+
+// Whether a cell lies in the playing field.
+constexpr bool InField(std::int32_t column, std::int32_t row) {
+    return column >= 0 && column < KFieldColumns && row >= 0 && row < KRows;
+}
 
 // What panel 1 of the status bar says before the score.
 constexpr char KScoreText[] = "Punkte: ";
@@ -84,9 +89,9 @@ public:
     std::int32_t MaxGroup() const { return FMaxGroup; }
     bool GameRunning() const { return FGameRunning; }
     double GameStart() const { return FGameStart; }
-    std::int32_t Modus() const;
-    bool Quick() const;
-    bool Animation() const;
+    std::int32_t Modus() const { return Options.Modus; }
+    bool Quick() const { return Options.Quick; }
+    bool Animation() const { return Options.Animation; }
     // The state before the first game: no game running, its start at midnight.
     void ResetClock() {
         FGameStart = 0.0;
@@ -105,6 +110,8 @@ private:
     void FloodMark(std::int32_t column, std::int32_t row, std::int32_t value, std::int32_t& count);
     void ClearMarks();
     void ShowScore();
+    // The whole board drawn anew at once.
+    void Redraw();
     TSnapshot Snapshot() const;
     // Puts a kept state on the board, nothing marked, and repaints it.
     void Restore(const TSnapshot& snapshot);

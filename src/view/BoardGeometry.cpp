@@ -49,10 +49,7 @@ TBox TBoardGeometry::PreviewBox(std::int32_t row) const {
 }
 
 int TBoardGeometry::IndexOfCell(TCell cell) {
-    if (cell.Column < 0 || cell.Column >= KCells || cell.Row < 0 || cell.Row >= KCells) {
-        return -1;
-    }
-    return cell.Row * KCells + cell.Column;
+    return InField(cell.Column, cell.Row) ? cell.Row * KCells + cell.Column : -1;
 }
 
 TCell TBoardGeometry::CellOfIndex(int index) {

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace brimbal {
 
@@ -146,32 +147,25 @@ void TSpielfeld::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    // The keys that move the cursor, and the cell each moves it to.
     const TCell at = FCursor;
+    const std::pair<int, TCell> moves[] = {
+        {Qt::Key_Left, {at.Column - 1, at.Row}},
+        {Qt::Key_Right, {at.Column + 1, at.Row}},
+        {Qt::Key_Up, {at.Column, at.Row - 1}},
+        {Qt::Key_Down, {at.Column, at.Row + 1}},
+        {Qt::Key_Home, {0, at.Row}},
+        {Qt::Key_End, {KFieldColumns - 1, at.Row}},
+        {Qt::Key_PageUp, {at.Column, 0}},
+        {Qt::Key_PageDown, {at.Column, KRows - 1}},
+    };
+    for (const auto& [key, to] : moves) {
+        if (event->key() == key) {
+            MoveCursor(to.Column, to.Row);
+            return;
+        }
+    }
     switch (event->key()) {
-    case Qt::Key_Left:
-        MoveCursor(at.Column - 1, at.Row);
-        break;
-    case Qt::Key_Right:
-        MoveCursor(at.Column + 1, at.Row);
-        break;
-    case Qt::Key_Up:
-        MoveCursor(at.Column, at.Row - 1);
-        break;
-    case Qt::Key_Down:
-        MoveCursor(at.Column, at.Row + 1);
-        break;
-    case Qt::Key_Home:
-        MoveCursor(0, at.Row);
-        break;
-    case Qt::Key_End:
-        MoveCursor(KFieldColumns - 1, at.Row);
-        break;
-    case Qt::Key_PageUp:
-        MoveCursor(at.Column, 0);
-        break;
-    case Qt::Key_PageDown:
-        MoveCursor(at.Column, KRows - 1);
-        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:

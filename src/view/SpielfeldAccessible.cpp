@@ -23,10 +23,6 @@ constexpr int KCells = KFieldColumns * KRows;
 // The registry's place for the answer about a cell that does not exist.
 constexpr int KNoCell = KCells;
 
-const ISpielfeldHandler& Board(const TSpielfeld* box) {
-    return box->Handler();
-}
-
 // A rectangle of the paint box on the screen.
 QRect OnScreen(const TSpielfeld* box, const QRect& rect) {
     return {box->mapToGlobal(rect.topLeft()), rect.size()};
@@ -50,10 +46,6 @@ protected:
     QPointer<TSpielfeld> Box;
 };
 
-bool OnBoard(TCell cell) {
-    return cell.Column >= 0 && cell.Column < KFieldColumns && cell.Row >= 0 && cell.Row < KRows;
-}
-
 // A cell of the board, or, with a place outside it, the answer to a question about a cell that
 // does not exist: no name, no place, never selected. Qt's AT-SPI bridge uses whatever cellAt
 // answers without checking it, so the table never answers with nothing.
@@ -64,12 +56,15 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(Box.data());
     }
-    bool isValid() const override { return TBoardPart::isValid() && OnBoard(Cell); }
+    bool isValid() const override {
+        return TBoardPart::isValid() && InField(Cell.Column, Cell.Row);
+    }
     QString text(QAccessible::Text text) const override {
         if (text != QAccessible::Name || !isValid()) {
             return {};
         }
-        return ColourName(Board(Box).Game().Tile(Cell.Column, Cell.Row), Board(Box).Options()) +
+        return ColourName(Box->Handler().Game().Tile(Cell.Column, Cell.Row),
+                          Box->Handler().Options()) +
                QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
     QRect rect() const override { return isValid() ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
@@ -95,22 +90,22 @@ public:
     }
 
     bool isSelected() const override {
-        return isValid() && Board(Box).Game().IsMarked(Cell.Column, Cell.Row);
+        return isValid() && Box->Handler().Game().IsMarked(Cell.Column, Cell.Row);
     }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return OnBoard(Cell) ? Cell.Column : -1; }
-    int rowIndex() const override { return OnBoard(Cell) ? Cell.Row : -1; }
-    int columnExtent() const override { return OnBoard(Cell) ? 1 : 0; }
-    int rowExtent() const override { return OnBoard(Cell) ? 1 : 0; }
+    int columnIndex() const override { return InField(Cell.Column, Cell.Row) ? Cell.Column : -1; }
+    int rowIndex() const override { return InField(Cell.Column, Cell.Row) ? Cell.Row : -1; }
+    int columnExtent() const override { return InField(Cell.Column, Cell.Row) ? 1 : 0; }
+    int rowExtent() const override { return InField(Cell.Column, Cell.Row) ? 1 : 0; }
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
     const TCell Cell;
 };
 
-// Registered parts live as long as the interface that hands them out.
-class TPartRegistry {
+// Registered parts live as long as the interface that hands them out, at most N of them.
+template <std::size_t N> class TPartRegistry {
 public:
     TPartRegistry() = default;
     TPartRegistry(const TPartRegistry&) = delete;
@@ -122,7 +117,7 @@ public:
             }
         }
     }
-    template <typename TMake> QAccessibleInterface* Get(int index, TMake make) {
+    template <typename TMake> QAccessibleInterface* Get(std::size_t index, TMake make) {
         if (Ids[index] == 0) {
             Ids[index] = QAccessible::registerAccessibleInterface(make());
         }
@@ -130,7 +125,7 @@ public:
     }
 
 private:
-    std::array<QAccessible::Id, KCells + 1> Ids{};
+    std::array<QAccessible::Id, N> Ids{};
 };
 
 class TBoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -140,7 +135,8 @@ public:
 
     QString text(QAccessible::Text text) const override {
         if (text == QAccessible::Description) {
-            return Board(Box).Game().GameRunning() ? QString() : QStringLiteral("Spiel zu Ende");
+            return Box->Handler().Game().GameRunning() ? QString()
+                                                       : QStringLiteral("Spiel zu Ende");
         }
         return QAccessibleWidget::text(text);
     }
@@ -156,7 +152,7 @@ public:
         auto* iface = const_cast<QAccessibleInterface*>(child);
         if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
             const TCell place{cell->columnIndex(), cell->rowIndex()};
-            if (cell->table() == this && OnBoard(place)) {
+            if (cell->table() == this && InField(place.Column, place.Row)) {
                 return TBoardGeometry::IndexOfCell(place);
             }
         }
@@ -182,7 +178,7 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        if (!OnBoard({column, row})) {
+        if (!InField(column, row)) {
             return Cells.Get(KNoCell, [&] { return new TCellAccessible(Box, {-1, -1}); });
         }
         return child(TBoardGeometry::IndexOfCell({column, row}));
@@ -192,7 +188,7 @@ public:
         QList<QAccessibleInterface*> cells;
         for (int index = 0; index < KCells; ++index) {
             const TCell cell = TBoardGeometry::CellOfIndex(index);
-            if (Board(Box).Game().IsMarked(cell.Column, cell.Row)) {
+            if (Box->Handler().Game().IsMarked(cell.Column, cell.Row)) {
                 cells << child(index);
             }
         }
@@ -222,18 +218,18 @@ public:
 
 private:
     TSpielfeld* Box;
-    mutable TPartRegistry Cells;
+    mutable TPartRegistry<KCells + 1> Cells;
 };
 
 bool HasPreview(const TSpielfeld* box) {
-    return brimbal::HasPreview(Board(box).Game().Modus());
+    return brimbal::HasPreview(box->Handler().Game().Modus());
 }
 
 // The rows of the preview column that hold a ball, from the top.
 QList<int> PreviewRows(const TSpielfeld* box) {
     QList<int> rows;
     for (int row = 0; row < KRows; ++row) {
-        if (Board(box).Game().Tile(KPreviewColumn, row) > 0) {
+        if (box->Handler().Game().Tile(KPreviewColumn, row) > 0) {
             rows << row;
         }
     }
@@ -250,7 +246,8 @@ public:
         if (text != QAccessible::Name || !Box) {
             return {};
         }
-        return ColourName(Board(Box).Game().Tile(KPreviewColumn, Row), Board(Box).Options()) +
+        return ColourName(Box->Handler().Game().Tile(KPreviewColumn, Row),
+                          Box->Handler().Options()) +
                QStringLiteral(", Zeile %1").arg(Row + 1);
     }
     QRect rect() const override { return Box ? OnScreen(Box, Box->PreviewRect(Row)) : QRect(); }
@@ -311,7 +308,7 @@ public:
 
 private:
     QAccessibleInterface* Window;
-    mutable TPartRegistry Items;
+    mutable TPartRegistry<KRows> Items;
 };
 
 // The main window holding the board, with the preview list beside the board's table.
@@ -319,13 +316,6 @@ class TBoardWindow : public QAccessibleWidget {
 public:
     TBoardWindow(QMainWindow* window, TSpielfeld* box)
         : QAccessibleWidget(window, QAccessible::Window), Box(box) {}
-    ~TBoardWindow() override {
-        if (PreviewId != 0) {
-            QAccessible::deleteAccessibleInterface(PreviewId);
-        }
-    }
-    TBoardWindow(const TBoardWindow&) = delete;
-    TBoardWindow& operator=(const TBoardWindow&) = delete;
 
     int childCount() const override {
         return QAccessibleWidget::childCount() + (Box && HasPreview(Box) ? 1 : 0);
@@ -337,7 +327,7 @@ public:
         return QAccessibleWidget::child(index);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (PreviewId != 0 && child == QAccessible::accessibleInterface(PreviewId)) {
+        if (child && child == Preview()) {
             return Box && HasPreview(Box) ? QAccessibleWidget::childCount() : -1;
         }
         return QAccessibleWidget::indexOfChild(child);
@@ -345,15 +335,12 @@ public:
 
 private:
     QAccessibleInterface* Preview() const {
-        if (PreviewId == 0) {
-            PreviewId = QAccessible::registerAccessibleInterface(
-                new TPreviewList(Box, const_cast<TBoardWindow*>(this)));
-        }
-        return QAccessible::accessibleInterface(PreviewId);
+        return Registry.Get(0,
+                            [&] { return new TPreviewList(Box, const_cast<TBoardWindow*>(this)); });
     }
 
     QPointer<TSpielfeld> Box;
-    mutable QAccessible::Id PreviewId = 0;
+    mutable TPartRegistry<1> Registry;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
@@ -371,11 +358,10 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 } // namespace
 
 void InstallSpielfeldAccessibility() {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(Factory);
         return true;
     }();
-    (void)installed;
 }
 
 } // namespace brimbal
