@@ -31,6 +31,13 @@ int AskNewGame(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes ? KAnswerYes : KAnswerNo;
 }
 
+// The score, a line about it, and the question for a new game.
+QString GameoverText(std::int32_t total, const QString& line) {
+    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine ") +
+           QString::fromUtf8(KScoreText) + NumberText(total) + KLineBreak + line + KLineBreak +
+           KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
+}
+
 } // namespace
 
 QString ScreenText(QString text) {
@@ -39,18 +46,13 @@ QString ScreenText(QString text) {
 
 QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
                             const QString& neededName) {
-    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine ") +
-           QString::fromUtf8(KScoreText) + NumberText(total) + KLineBreak +
-           QStringLiteral("Du hättest mindestens ") + NumberText(neededPoints) +
-           QStringLiteral(" Punkte gebraucht, um ") + neededName + QStringLiteral(" zu schlagen.") +
-           KLineBreak + KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
+    return GameoverText(total, QStringLiteral("Du hättest mindestens ") + NumberText(neededPoints) +
+                                   QStringLiteral(" Punkte gebraucht, um ") + neededName +
+                                   QStringLiteral(" zu schlagen."));
 }
 
 QString PracticeGameoverText(std::int32_t total) {
-    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine Punkte: ") +
-           NumberText(total) + KLineBreak +
-           QStringLiteral("Übungsspiel: kein Eintrag in die Highscoreliste.") + KLineBreak +
-           KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
+    return GameoverText(total, QStringLiteral("Übungsspiel: kein Eintrag in die Highscoreliste."));
 }
 
 QString CongratulationText(const QString& pushedName, int rank) {

@@ -16,8 +16,8 @@ constexpr int KSpare = KNoRank;
 
 void TScorelist::Clear() {
     for (int rank = 1; rank <= KScoreRanks; ++rank) {
-        Names[rank].clear();
-        Points[rank] = 0;
+        Slots[rank].Name.clear();
+        Slots[rank].Points = 0;
     }
 }
 
@@ -28,28 +28,24 @@ void TScorelist::GetEntry(int rank, QString& name, QString& date, std::int32_t& 
         points = -1;
         return;
     }
-    name = Names[rank];
-    date = Dates[rank];
-    points = Points[rank];
-    maxGroup = MaxGroups[rank];
+    name = Slots[rank].Name;
+    date = Slots[rank].Date;
+    points = Slots[rank].Points;
+    maxGroup = Slots[rank].MaxGroup;
 }
 
 void TScorelist::AddEntry(const QString& name, const QString& date, std::int32_t points,
                           std::int32_t maxGroup) {
-    Names[KSpare] = name.isEmpty() ? QStringLiteral("NAMENLOS") : name;
-    if (date == QLatin1String("*LUCKY*")) {
-        Dates[KSpare] = DateText(QDateTime::currentDateTime(), QLocale());
-    } else {
-        Dates[KSpare] = date;
-    }
-    Points[KSpare] = points;
-    MaxGroups[KSpare] = maxGroup;
+    Slots[KSpare] = {
+        name.isEmpty() ? QStringLiteral("NAMENLOS") : name,
+        date == QLatin1String("*LUCKY*") ? DateText(QDateTime::currentDateTime(), QLocale()) : date,
+        points, maxGroup};
     Sort();
 }
 
 int TScorelist::GetRank(std::int32_t score) const {
     for (int rank = KScoreRanks; rank >= 1; --rank) {
-        if (score <= Points[rank]) {
+        if (score <= Slots[rank].Points) {
             return rank + 1;
         }
     }
@@ -60,21 +56,14 @@ void TScorelist::Sort() {
     for (int i = 1; i <= KSpare - 1; ++i) {
         int best = i;
         for (int j = i + 1; j <= KSpare; ++j) {
-            if (Points[j] > Points[best]) {
+            if (Slots[j].Points > Slots[best].Points) {
                 best = j;
             }
         }
         if (best != i) {
-            Swap(i, best);
+            std::swap(Slots[i], Slots[best]);
         }
     }
-}
-
-void TScorelist::Swap(int a, int b) {
-    std::swap(Names[a], Names[b]);
-    std::swap(Points[a], Points[b]);
-    std::swap(Dates[a], Dates[b]);
-    std::swap(MaxGroups[a], MaxGroups[b]);
 }
 
 } // namespace brimbal

@@ -13,6 +13,18 @@ namespace brimbal {
 constexpr int KScoreRanks = 10;
 constexpr int KNoRank = KScoreRanks + 1;
 
+// One entry of a table, as the table and the settings store hold it.
+struct TScoreEntry {
+    QString Name;
+    QString Date;
+    std::int32_t Points = 0;
+    std::int32_t MaxGroup = 0;
+    bool operator==(const TScoreEntry& other) const {
+        return Name == other.Name && Date == other.Date && Points == other.Points &&
+               MaxGroup == other.MaxGroup;
+    }
+};
+
 // The high score table of one game mode, sorted by points, highest first. A new entry is written
 // into the spare slot 11 and sorted in; whatever ends in slot 11 has dropped out of the table.
 class TScorelist {
@@ -34,14 +46,8 @@ public:
     void Sort();
 
 private:
-    void Swap(int a, int b);
-
     // Slots 1 to 11, indexed like the ranks; element 0 is never used.
-    static constexpr int KSlots = KScoreRanks + 2;
-    std::array<QString, KSlots> Names;
-    std::array<std::int32_t, KSlots> Points{};
-    std::array<QString, KSlots> Dates;
-    std::array<std::int32_t, KSlots> MaxGroups{};
+    std::array<TScoreEntry, KScoreRanks + 2> Slots;
 };
 
 } // namespace brimbal

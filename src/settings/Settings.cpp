@@ -61,16 +61,11 @@ TSettingsStore::TTables ReadTables(TNRegistry& registry) {
     return tables;
 }
 
-void Add(TScoreTables& highscore, int mode, const TStoredEntry& entry) {
+void Add(TScoreTables& highscore, int mode, const TScoreEntry& entry) {
     highscore.Add(mode, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
 }
 
 } // namespace
-
-bool TStoredEntry::operator==(const TStoredEntry& other) const {
-    return Name == other.Name && Date == other.Date && Points == other.Points &&
-           MaxGroup == other.MaxGroup;
-}
 
 bool TSettingsStore::Load(TOptions& options, TScoreTables& highscore) {
     TNRegistry registry(TNRegistry::EAccess::Read, IsStoredValue);
@@ -84,7 +79,7 @@ bool TSettingsStore::Load(TOptions& options, TScoreTables& highscore) {
     highscore.ClearAll();
     Known = ReadTables(registry);
     for (int mode = 1; mode <= KModeCount; ++mode) {
-        for (const TStoredEntry& entry : Known[mode - 1]) {
+        for (const TScoreEntry& entry : Known[mode - 1]) {
             Add(highscore, mode, entry);
         }
     }
@@ -105,8 +100,8 @@ bool TSettingsStore::Save(const TOptions& options, TScoreTables& highscore) {
     // it here as well, in the order the store lists it. An entry that is known counts once.
     const TTables stored = ReadTables(registry);
     for (int mode = 1; mode <= KModeCount; ++mode) {
-        std::vector<TStoredEntry> known = Known[mode - 1];
-        for (const TStoredEntry& entry : stored[mode - 1]) {
+        std::vector<TScoreEntry> known = Known[mode - 1];
+        for (const TScoreEntry& entry : stored[mode - 1]) {
             const auto match = std::find(known.begin(), known.end(), entry);
             if (match != known.end()) {
                 known.erase(match);
@@ -126,7 +121,7 @@ bool TSettingsStore::Save(const TOptions& options, TScoreTables& highscore) {
     TTables written;
     for (int mode = 1; mode <= KModeCount; ++mode) {
         for (int rank = 1; rank <= KScoreRanks; ++rank) {
-            TStoredEntry entry;
+            TScoreEntry entry;
             highscore.GetScore(mode, rank, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
             const QString prefix = EntryPrefix(mode, rank);
             registry.WriteString(prefix + "N", entry.Name);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Modes.h"
+#include "UHilist.h"
 
 #include <QString>
 
@@ -15,15 +16,6 @@ namespace brimbal {
 class TScoreTables;
 struct TOptions;
 
-// A high score entry as the store holds it.
-struct TStoredEntry {
-    QString Name;
-    QString Date;
-    std::int32_t Points = 0;
-    std::int32_t MaxGroup = 0;
-    bool operator==(const TStoredEntry& other) const;
-};
-
 // The options and the five high score tables of one window in the settings store. Several
 // windows of the game may be open at once: each save first takes in the entries that other
 // windows have filed since this one last read or wrote the store, so that no score is lost,
@@ -31,7 +23,7 @@ struct TStoredEntry {
 class TSettingsStore {
 public:
     // The entries of the five tables as the store holds them, rank by rank.
-    using TTables = std::array<std::vector<TStoredEntry>, KModeCount>;
+    using TTables = std::array<std::vector<TScoreEntry>, KModeCount>;
 
     // Reads the options and the tables. Missing values and values of the wrong type take their
     // defaults. False when the store could not be read at all; Where and Problem tell why.
