@@ -4,11 +4,18 @@
 
 #include <QStringList>
 
+#include <string_view>
+
 namespace brimbal {
 
 namespace {
 
 constexpr char KGeneral[] = "General";
+
+// The escapes that stand for a control character: the letter after the backslash, and the
+// character at the same place.
+constexpr std::string_view KEscapeLetters = "nrtabfv0";
+constexpr std::string_view KEscapedControls("\n\r\t\a\b\f\v\0", 8);
 
 int HexValue(QChar c) {
     if (c >= '0' && c <= '9') {
@@ -40,32 +47,12 @@ bool UnescapeValue(const QString& raw, QString& text) {
         }
         if (c == '\\' && i + 1 < length) {
             const QChar next = raw[++i];
-            switch (next.unicode()) {
-            case 'n':
-                text += '\n';
-                break;
-            case 'r':
-                text += '\r';
-                break;
-            case 't':
-                text += '\t';
-                break;
-            case 'a':
-                text += '\a';
-                break;
-            case 'b':
-                text += '\b';
-                break;
-            case 'f':
-                text += '\f';
-                break;
-            case 'v':
-                text += '\v';
-                break;
-            case '0':
-                text += QChar(0);
-                break;
-            case 'x': {
+            const std::size_t control = next.unicode() < 0x80
+                                            ? KEscapeLetters.find(char(next.unicode()))
+                                            : std::string_view::npos;
+            if (control != std::string_view::npos) {
+                text += QChar(KEscapedControls[control]);
+            } else if (next == 'x') {
                 int value = 0;
                 int digits = 0;
                 while (digits < 4 && i + 1 < length && HexValue(raw[i + 1]) >= 0) {
@@ -73,9 +60,7 @@ bool UnescapeValue(const QString& raw, QString& text) {
                     ++digits;
                 }
                 text += digits > 0 ? QChar(char16_t(value)) : QChar('x');
-                break;
-            }
-            default:
+            } else {
                 text += next;
             }
             if (quoted) {

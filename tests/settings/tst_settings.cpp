@@ -273,6 +273,10 @@ void TestSettings::hostile_data() {
         << QByteArray("[Highscore]\nM001S001N=") + QByteArray(100000, 'x') +
                "\nM001S001D=d\nM001S001P=70\nM001S001M=6\n"
         << defaults << QStringList{QString(100000, 'x') + "/d/70/6"};
+    QTest::newRow("escapes written by hand")
+        << QByteArray("[Highscore]\nM001S001N=\\a\\b\\f\\v\\x41\\q\\0\nM001S001D=d\n"
+                      "M001S001P=70\nM001S001M=6\n")
+        << defaults << QStringList{QString("\a\b\f\vAq") + QChar(0) + "/d/70/6"};
     QTest::newRow("empty file") << QByteArray() << defaults << QStringList();
 }
 
