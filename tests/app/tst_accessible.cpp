@@ -290,36 +290,39 @@ void TestAccessible::outOfRange() {
 }
 
 void TestAccessible::spoken_data() {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("lastPair"); // the board holds one pair, which the keys remove
     QTest::addColumn<QStringList>("spoken");
-    QTest::newRow("marking") << "Space" << QStringList{"Das sind 3 Felder!"};
-    QTest::newRow("removal") << "Space Return"
-                             << QStringList{"Das sind 3 Felder!",
-                                            "Du bekommst dafür 6 Punkte. Punkte: 6."};
-    QTest::newRow("Ctrl+N") << "Ctrl+N" << QStringList{"Neues Spiel im Modus Normal. Punkte: 0."};
-    QTest::newRow("mode key") << "2" << QStringList{"Neues Spiel im Modus Fortlaufend. Punkte: 0."};
+    const QString removal = "Du bekommst dafür 6 Punkte. Punkte: 6.";
+    QTest::newRow("marking") << "Space" << false << QStringList{"Das sind 3 Felder!"};
+    QTest::newRow("removal") << "Space Return" << false
+                             << QStringList{"Das sind 3 Felder!", removal};
+    QTest::newRow("Ctrl+N") << "Ctrl+N" << false
+                            << QStringList{"Neues Spiel im Modus Normal. Punkte: 0."};
+    QTest::newRow("mode key") << "2" << false
+                              << QStringList{"Neues Spiel im Modus Fortlaufend. Punkte: 0."};
     // The end is told before the name entry takes the focus; the new game after it.
-    QTest::newRow("game over") << "last pair"
+    QTest::newRow("game over") << "Space Return" << true
                                << QStringList{"Das sind 2 Felder!",
                                               "Du bekommst dafür 2 Punkte. Punkte: 2. Spiel zu "
                                               "Ende.",
                                               "focus", "name entry",
                                               "Neues Spiel im Modus Normal. Punkte: 0."};
-    QTest::newRow("clock") << "tick" << QStringList{};
+    QTest::newRow("clock") << "" << false << QStringList{};
 }
 
 // Marking, removal, the end of a game and a new game are each spoken once, right after the key;
 // the clock, ticking, is not.
 void TestAccessible::spoken() {
-    QFETCH(QString, action);
+    QFETCH(QString, keys);
+    QFETCH(bool, lastPair);
     QFETCH(QStringList, spoken);
-    Key(Qt::Key_Right); // the cursor on the group of three 1s at the bottom
-    for (int i = 0; i < 6; ++i) {
-        Key(Qt::Key_Right);
+    // The cursor on the group of three 1s at the bottom.
+    for (Qt::Key key :
+         {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left}) {
+        Key(key);
     }
-    Key(Qt::Key_PageDown);
-    Key(Qt::Key_Left);
-    if (action == "last pair") {
+    if (lastPair) {
         TBoardPicture pair(KRows, "...........");
         pair[KRows - 1] = "......11...";
         LoadBoardPicture(Frm->Game(), pair);
@@ -330,20 +333,15 @@ void TestAccessible::spoken() {
         dialog->EName()->setText("Orca");
         dialog->BOK()->click();
     });
-    if (action == "tick") {
+    if (keys.isEmpty()) {
         Frm->Timer1Timer();
-    } else if (action == "Ctrl+N") {
-        QTest::keyClick(Frm->Spielfeld(), Qt::Key_N, Qt::ControlModifier);
-    } else if (action == "2") {
-        Key(Qt::Key_2);
-    } else {
-        Key(Qt::Key_Space);
-        if (action != "Space") {
-            Key(Qt::Key_Return);
-        }
+    }
+    for (const QString& step : keys.split(' ', Qt::SkipEmptyParts)) {
+        const QKeyCombination key = QKeySequence(step)[0];
+        QTest::keyClick(Frm->Spielfeld(), key.key(), key.keyboardModifiers());
     }
     QCOMPARE(Spoken, spoken);
-    QCOMPARE(answer.Answered(), action == "last pair");
+    QCOMPARE(answer.Answered(), lastPair);
 }
 
 QTEST_MAIN(TestAccessible)

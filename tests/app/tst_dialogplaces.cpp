@@ -19,24 +19,18 @@ using namespace brimbal;
 
 namespace {
 
-// "Name x y width height" of the window and of each named control, in creation order.
+// "Name x y width height" of each named control in creation order, after the window's size.
 QString Places(const QWidget& window) {
-    QStringList places{QStringLiteral("%1 %2 %3")
-                           .arg(window.objectName())
-                           .arg(window.width())
-                           .arg(window.height())};
+    QStringList places{QString::asprintf("%s %d %d", qPrintable(window.objectName()),
+                                         window.width(), window.height())};
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         const QRect r = control->geometry();
         if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_")) {
-            places << QStringLiteral("%1 %2 %3 %4 %5")
-                          .arg(control->objectName())
-                          .arg(r.x())
-                          .arg(r.y())
-                          .arg(r.width())
-                          .arg(r.height());
+            places << QString::asprintf("%s %d %d %d %d", qPrintable(control->objectName()), r.x(),
+                                        r.y(), r.width(), r.height());
         }
     }
-    return places.join(QStringLiteral(", "));
+    return places.join(", ");
 }
 
 const QString KEnterName = QStringLiteral(
@@ -85,24 +79,19 @@ void TestDialogPlaces::places() {
     if (font.family() != QLatin1String("DejaVu Sans") || font.pointSize() != 9) {
         QSKIP("the places were measured in DejaVu Sans 9");
     }
-    QString places;
+    TScoreTables tables;
+    std::unique_ptr<QDialog> dialog;
     if (window == "about") {
-        TFrmAbout about;
-        about.show();
-        places = Places(about);
+        dialog = std::make_unique<TFrmAbout>();
     } else if (window == "highscore") {
-        TScoreTables tables;
-        tables.Init();
-        TDlgHighscore highscore(tables);
-        highscore.show();
-        places = Places(highscore);
+        dialog = std::make_unique<TDlgHighscore>(tables);
     } else {
-        TDlgEnterName enterName;
-        enterName.LText()->setText(ScreenText(CongratulationText(name, 1)));
-        enterName.show();
-        places = Places(enterName);
+        auto enterName = std::make_unique<TDlgEnterName>();
+        enterName->LText()->setText(ScreenText(CongratulationText(name, 1)));
+        dialog = std::move(enterName);
     }
-    QCOMPARE(places, expected);
+    dialog->show();
+    QCOMPARE(Places(*dialog), expected);
 }
 
 QTEST_MAIN(TestDialogPlaces)

@@ -30,7 +30,7 @@ QStringList Rows(const TDlgHighscore& dialog) {
     return rows;
 }
 
-// The rows of a list whose entries were filed by FillModes.
+// The rows of a list whose entries were filed by FilledModes.
 QStringList RowsOfMode(std::int32_t mode) {
     QStringList rows;
     for (int rank = 1; rank <= 10; ++rank) {
@@ -43,13 +43,15 @@ QStringList RowsOfMode(std::int32_t mode) {
 }
 
 // Ten entries in each of the five lists, all different.
-void FillModes(TScoreTables& tables) {
+TScoreTables FilledModes() {
+    TScoreTables tables;
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
             tables.Add(mode, QStringLiteral("Spieler %1.%2").arg(mode).arg(rank),
                        QStringLiteral("Datum %1.%2").arg(mode).arg(rank), mode * 1000 - rank, rank);
         }
     }
+    return tables;
 }
 
 // Every entry of every list, including the answers for ranks outside the table.
@@ -123,7 +125,6 @@ void TestHighscoreDialog::emptyList() {
     QFETCH(int, mode);
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     dialog.SelectMode(mode);
     dialog.show();
     QCOMPARE(dialog.CBModus()->currentIndex(), mode - 1);
@@ -142,10 +143,7 @@ void TestHighscoreDialog::modesOutsideTheLists_data() {
 
 void TestHighscoreDialog::modesOutsideTheLists() {
     QFETCH(int, mode);
-    TScoreTables tables;
-    TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
+    TScoreTables tables = FilledModes();
     const QStringList before = AllScores(tables);
     tables.Add(mode, QStringLiteral("Neu"), QStringLiteral("heute"), 1000000, 5);
     QCOMPARE(AllScores(tables), before);
@@ -164,8 +162,6 @@ void TestHighscoreDialog::modesOutsideTheLists() {
 
 void TestHighscoreDialog::listsAreSeparate() {
     TScoreTables tables;
-    TDlgHighscore dialog(tables);
-    tables.Init();
     tables.Add(3, QStringLiteral("Drei"), QStringLiteral("d"), 50, 7);
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         QString name;
@@ -181,10 +177,8 @@ void TestHighscoreDialog::listsAreSeparate() {
 }
 
 void TestHighscoreDialog::clearAllAndInit() {
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     tables.ClearAll();
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
@@ -222,10 +216,8 @@ void TestHighscoreDialog::opensOnSelectedMode() {
     QFETCH(int, previous);
     QFETCH(int, mode);
     QFETCH(int, shown);
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     dialog.SelectMode(previous);
     dialog.SelectMode(mode);
     dialog.show();
@@ -234,10 +226,8 @@ void TestHighscoreDialog::opensOnSelectedMode() {
 }
 
 void TestHighscoreDialog::dropDownSwitchesTables() {
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     dialog.show();
     QCOMPARE(dialog.CBModus()->currentText(), QStringLiteral("Einfach"));
     QCOMPARE(Rows(dialog), RowsOfMode(1));
@@ -260,10 +250,8 @@ void TestHighscoreDialog::showListOutsideTheModes_data() {
 
 void TestHighscoreDialog::showListOutsideTheModes() {
     QFETCH(int, mode);
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     dialog.SelectMode(2);
     dialog.show();
     dialog.ShowList(mode);
@@ -274,7 +262,6 @@ void TestHighscoreDialog::showListOutsideTheModes() {
 void TestHighscoreDialog::activationRebuildsTable() {
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     dialog.SelectMode(4);
     dialog.show();
     QCOMPARE(Rows(dialog), EmptyRows());
@@ -287,10 +274,8 @@ void TestHighscoreDialog::activationRebuildsTable() {
 }
 
 void TestHighscoreDialog::deleteButtonChangesNothing() {
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     dialog.SelectMode(5);
     dialog.show();
     const QStringList scores = AllScores(tables);
@@ -309,10 +294,8 @@ void TestHighscoreDialog::closing_data() {
 
 void TestHighscoreDialog::closing() {
     QFETCH(bool, byKey);
-    TScoreTables tables;
+    TScoreTables tables = FilledModes();
     TDlgHighscore dialog(tables);
-    tables.Init();
-    FillModes(tables);
     dialog.SelectMode(2);
     dialog.show();
     QVERIFY(dialog.BClose()->isDefault());
@@ -331,7 +314,6 @@ void TestHighscoreDialog::closing() {
 void TestHighscoreDialog::focusAndTabOrder() {
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     dialog.show();
     dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -363,7 +345,6 @@ void TestHighscoreDialog::columns() {
     QFETCH(int, width);
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     dialog.show();
     QTreeWidget* view = dialog.LVScore();
     QCOMPARE(view->columnCount(), 5);
@@ -390,7 +371,6 @@ void TestHighscoreDialog::columns() {
 void TestHighscoreDialog::fullTableFits() {
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     tables.Add(1, QStringLiteral("Größter Spieler mit einem sehr langen Namen"),
                QStringLiteral("*LUCKY*"), 99999, 121);
     for (int rank = 2; rank <= 10; ++rank) {
@@ -432,7 +412,6 @@ void TestHighscoreDialog::capitalUmlautsShow() {
     QFETCH(QString, umlaut);
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Init();
     tables.Add(1, plain, QString(), 2, 0);
     tables.Add(1, umlaut, QString(), 1, 0);
     dialog.show();
@@ -472,7 +451,6 @@ void TestHighscoreDialog::layout() {
     TScoreTables tables;
     const auto made = MadeWithFont<TDlgHighscore>(font, tables);
     TDlgHighscore& dialog = *made;
-    tables.Init();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Highscore-Tabelle"));
     QCOMPARE(dialog.Label1()->text(), QStringLiteral("Modus"));
     QCOMPARE(dialog.BClose()->text(), QStringLiteral("&Schließen"));

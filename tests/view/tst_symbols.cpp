@@ -33,15 +33,8 @@ const std::pair<const char*, TMatrix> KVisions[] = {
 };
 
 double Linear(int channel) {
-    static const auto table = [] {
-        std::array<double, 256> linear{};
-        for (int i = 0; i < 256; ++i) {
-            const double c = i / 255.0;
-            linear[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
-        return linear;
-    }();
-    return table[channel];
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
 double Distance(QRgb a, QRgb b, const TMatrix& m) {
@@ -138,9 +131,10 @@ void TestSymbols::tellApart() {
 
         for (int row = 0; row < KRows; ++row) {
             for (int column = 0; column < KColumnsWithPreview; ++column) {
-                const QRectF tile = column == KPreviewColumn
-                                        ? QRectF(w / 4, geometry.TileY(row) + h / 2, w / 4, h / 4)
-                                        : QRectF(geometry.TileX(column), geometry.TileY(row), w, h);
+                const TBox b = column == KPreviewColumn
+                                   ? geometry.PreviewBox(row)
+                                   : TBox{geometry.TileX(column), geometry.TileY(row), w, h};
+                const QRectF tile(b.X, b.Y, b.Width, b.Height);
                 const QRect area(QPoint(int(tile.left() * ratio), int(tile.top() * ratio)),
                                  QPoint(int(tile.right() * ratio), int(tile.bottom() * ratio)));
                 const double side = std::min(tile.width(), tile.height()) * ratio;
