@@ -100,7 +100,6 @@ public:
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
     TScoreTables& Scores() { return FScores; }
-    TAnnouncer* Announcer() const { return FAnnouncer; }
     const QString& PlayerName() const { return FPlayerName; }
 
     // The menu's items, named as in the menu; the mode items are in OptionenModus, each with

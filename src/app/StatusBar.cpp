@@ -72,8 +72,8 @@ void TStatusBar::SetPanelText(int panel, const QString& text) {
     }
     Panels[panel]->setText(text);
     Panels[panel]->setToolTip(QString()); // a tool tip belongs to the text it came with
-    if (panel > 0 && Need(panel) > Widths[panel]) {
-        Widths[panel] = Need(panel);
+    if (const int need = panel > 0 ? Need(panel) : 0; need > Widths[panel]) {
+        Widths[panel] = need;
         LayoutPanels();
     }
 }

@@ -286,6 +286,12 @@ void TGame::Restore(const TSnapshot& snapshot) {
     Rng.RestoreState(snapshot.RandomState);
     DeselectAll();
     Redraw();
+    ShowScore();
+}
+
+void TGame::StartPractice() {
+    FPractice = true;
+    Host.SetStatusText(0, KPracticeText);
 }
 
 bool TGame::TakeBack() {
@@ -293,11 +299,9 @@ bool TGame::TakeBack() {
         return false;
     }
     if (!FPractice) {
-        FPractice = true;
-        Host.SetStatusText(0, KPracticeText);
+        StartPractice();
     }
     Restore(History.Back());
-    ShowScore();
     return true;
 }
 
@@ -306,20 +310,17 @@ bool TGame::Redo() {
         return false;
     }
     Restore(History.Forward());
-    ShowScore();
     return true;
 }
 
 bool TGame::RestartDeal() {
-    if (!FGameRunning || !History.HasDeal()) {
+    // A running game always has its deal in the history.
+    if (!FGameRunning) {
         return false;
     }
-    // A fresh start, so the practice text is said again.
-    FPractice = true;
-    Host.SetStatusText(0, KPracticeText);
+    StartPractice(); // a fresh start, so the practice text is said again
     Restore(History.Restart());
     FGameStart = Host.TimeOfDay();
-    UpdateScore(-1);
     return true;
 }
 

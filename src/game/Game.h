@@ -113,8 +113,10 @@ private:
     // The whole board drawn anew at once.
     void Redraw();
     TSnapshot Snapshot() const;
-    // Puts a kept state on the board, nothing marked, and repaints it.
+    // Puts a kept state on the board, nothing marked, and repaints it and the score.
     void Restore(const TSnapshot& snapshot);
+    // The game becomes a practice game, and panel 0 says so.
+    void StartPractice();
 
     IGameHost& Host;
     IRandom& Rng;

@@ -36,7 +36,6 @@ public:
     // One removal back or forward; the state to restore.
     const TSnapshot& Back() { return States[--Position]; }
     const TSnapshot& Forward() { return States[++Position]; }
-    bool HasDeal() const { return !States.empty(); }
     // The deal again, the history then holding it alone.
     const TSnapshot& Restart() {
         States.resize(1);

@@ -89,6 +89,11 @@ bool UnescapeValue(const QString& raw, QString& text) {
     return true;
 }
 
+// The text of a value as it stands after "=" in the file's bytes.
+bool DecodeValue(QByteArrayView raw, QString& text) {
+    return UnescapeValue(QString::fromUtf8(raw).trimmed(), text);
+}
+
 QString EscapeValue(const QString& text) {
     QString result;
     bool needsQuotes = text != text.trimmed();
@@ -207,7 +212,7 @@ void TConfReader::ReadLine(QByteArrayView line) {
         return;
     }
     QString text;
-    if (!UnescapeValue(QString::fromUtf8(line.sliced(equals + 1)).trimmed(), text)) {
+    if (!DecodeValue(line.sliced(equals + 1), text)) {
         return;
     }
     const QString name = QString::fromUtf8(key);
@@ -216,8 +221,7 @@ void TConfReader::ReadLine(QByteArrayView line) {
 
 QString StoredText(const QString& text) {
     QString read;
-    return UnescapeValue(QString::fromUtf8(EscapeValue(text).toUtf8()).trimmed(), read) ? read
-                                                                                        : QString();
+    return DecodeValue(EscapeValue(text).toUtf8(), read) ? read : QString();
 }
 
 QByteArray WriteConf(const TConfValues& values) {

@@ -151,9 +151,8 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         auto* iface = const_cast<QAccessibleInterface*>(child);
         if (const auto* cell = iface ? iface->tableCellInterface() : nullptr) {
-            const TCell place{cell->columnIndex(), cell->rowIndex()};
-            if (cell->table() == this && InField(place.Column, place.Row)) {
-                return TBoardGeometry::IndexOfCell(place);
+            if (cell->table() == this) {
+                return TBoardGeometry::IndexOfCell({cell->columnIndex(), cell->rowIndex()});
             }
         }
         return -1;
