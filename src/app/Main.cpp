@@ -333,6 +333,10 @@ void TFrmMain::ShowPractice() {
     DateiZuruecknehmen->setEnabled(FGame.CanTakeBack());
     DateiWiederherstellen->setEnabled(FGame.CanRedo());
     DateiWiederholen->setEnabled(FGame.GameRunning());
+    // The practice message ends with its game; any other message stays.
+    if (!FGame.Practice() && FStatusBar->PanelText(0) == QString::fromUtf8(KPracticeText)) {
+        FStatusBar->SetPanelText(0, QString());
+    }
 }
 
 void TFrmMain::GameStepDone() {

@@ -56,9 +56,13 @@ QString PracticeGameoverText(std::int32_t total) {
 }
 
 QString CongratulationText(const QString& pushedName, int rank) {
-    return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak +
-           QStringLiteral("Damit verdrängst du ") + pushedName + QStringLiteral(" von Platz ") +
-           NumberText(rank) + QStringLiteral("!") + KLineBreak;
+    // An empty slot pushes nobody down.
+    const QString line = pushedName.isEmpty()
+                             ? QStringLiteral("Damit kommst du auf Platz ") + NumberText(rank)
+                             : QStringLiteral("Damit verdrängst du ") + pushedName +
+                                   QStringLiteral(" von Platz ") + NumberText(rank);
+    return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak + line + QStringLiteral("!") +
+           KLineBreak;
 }
 
 bool TPendingScore::File(bool closeDialog) {

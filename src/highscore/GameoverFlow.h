@@ -25,7 +25,7 @@ QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
 QString PracticeGameoverText(std::int32_t total);
 
 // The congratulation after a game that enters the table at a rank, pushing down the entry that
-// held it. Lines end in CR LF.
+// held it, or taking a slot that held none (no name). Lines end in CR LF.
 QString CongratulationText(const QString& pushedName, int rank);
 
 // A score that waits in the open name entry. Should the program end before the player answers

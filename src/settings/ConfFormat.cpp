@@ -94,6 +94,33 @@ bool DecodeValue(QByteArrayView raw, QString& text) {
     return UnescapeValue(QString::fromUtf8(raw).trimmed(), text);
 }
 
+QString EscapeValue(const QString& text);
+
+// The value as the reader keeps it: shortened, when its written line "key=value" would exceed the
+// reader's limit, to the longest start (whole characters) whose written line fits.
+QString FitToLine(QString text, qsizetype keyBytes) {
+    const qsizetype room = TConfReader::KMaxLine - keyBytes - 1;
+    // A character is written in at most six bytes, two quotes and a doubled "@" besides.
+    if (text.size() * 6 + 3 <= room || EscapeValue(text).toUtf8().size() <= room) {
+        return text;
+    }
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (EscapeValue(text.left(middle)).toUtf8().size() <= room) {
+            fits = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate() && text[fits].isLowSurrogate()) {
+        --fits; // never half of a character
+    }
+    text.truncate(fits);
+    return text;
+}
+
 QString EscapeValue(const QString& text) {
     QString result;
     bool needsQuotes = text != text.trimmed();
@@ -178,6 +205,7 @@ void TConfReader::Feed(QByteArrayView text) {
             return;
         }
         Skipping = false;
+        FirstLine = false;
         text = text.sliced(end + 1);
     }
 }
@@ -191,6 +219,9 @@ void TConfReader::Finish() {
 }
 
 void TConfReader::ReadLine(QByteArrayView line) {
+    if (FirstLine && line.startsWith("\xEF\xBB\xBF")) {
+        line = line.sliced(3); // the byte order mark of an editor's "UTF-8 with BOM"
+    }
     line = line.trimmed();
     if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) {
         return;
@@ -216,7 +247,8 @@ void TConfReader::ReadLine(QByteArrayView line) {
         return;
     }
     const QString name = QString::fromUtf8(key);
-    Values.insert(Section == KGeneral ? name : QString::fromUtf8(Section) + '/' + name, text);
+    Values.insert(Section == KGeneral ? name : QString::fromUtf8(Section) + '/' + name,
+                  FitToLine(std::move(text), name.toUtf8().size()));
 }
 
 QString StoredText(const QString& text) {

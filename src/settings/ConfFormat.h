@@ -21,8 +21,14 @@ using TConfFilter = bool (*)(QByteArrayView section, QByteArrayView key);
 // the key and one section for each subkey ("[Highscore]"). The text is fed in pieces of any size
 // and read line by line, so that a broken line (junk, binary bytes, an unterminated quote or
 // section name) costs only itself, and only the values that the filter asks for are kept: time
-// grows with the file's size, memory does not. A line longer than KMaxLine bytes is skipped.
+// grows with the file's size, memory does not. A line longer than KMaxLine bytes is skipped. A
+// byte order mark at the very start of the file is skipped; anywhere else it is read as it is.
 // Every value is handed back as text; nothing in the file is ever turned into an object.
+//
+// What WriteConf writes, the reader reads back identically. A character may take up to six bytes
+// when written ("\x0007" for a control character read from a single byte), so a value whose
+// written line would be longer than KMaxLine is shortened once, as it is read, to the longest
+// start whose written line fits: the next save writes that line, and the next read gives it back.
 class TConfReader {
 public:
     static constexpr qsizetype KMaxLine = 1024 * 1024;
@@ -38,6 +44,7 @@ private:
 
     TConfFilter Filter;
     TConfValues& Values;
+    bool FirstLine = true;
     QByteArray Section;
     QByteArray Pending; // the start of a line that the next piece continues
     bool Skipping = false;

@@ -779,10 +779,15 @@ void TestMainWindow::practice_data() {
                                << points << "";
     QTest::newRow("played again") << "remove replay" << false << false << inPractice << practice
                                   << "";
-    QTest::newRow("Neu ends practice")
-        << "remove Ctrl+Z Ctrl+N" << false << false << normal << practice << "";
-    QTest::newRow("a mode ends practice")
-        << "remove Ctrl+Z 2" << false << false << "Brimbal - Fortlaufend" << practice << "";
+    QTest::newRow("Neu ends practice and its message")
+        << "remove Ctrl+Z Ctrl+N" << false << false << normal << ""
+        << "";
+    QTest::newRow("a mode ends practice and its message")
+        << "remove Ctrl+Z 2" << false << false << "Brimbal - Fortlaufend"
+        << ""
+        << "";
+    QTest::newRow("Neu keeps a later message")
+        << "remove Ctrl+Z remove Ctrl+N" << false << false << normal << points << "";
     QTest::newRow("an ordinary game enters the table")
         << "remove last" << false << false << normal << points << "name";
     QTest::newRow("a removal taken back, then the end")

@@ -93,7 +93,7 @@ void TestEnterNameDialog::congratulationFits() {
     dialog.PlaceControls();
     const QString fault = LayoutFault(dialog.Layout(), dialog);
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    QVERIFY(dialog.LText()->text().contains(" von Platz " + QString::number(rank) + "!"));
+    QVERIFY(dialog.LText()->text().contains("Platz " + QString::number(rank) + "!"));
 }
 
 void TestEnterNameDialog::answers_data() {

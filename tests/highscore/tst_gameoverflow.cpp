@@ -173,8 +173,7 @@ void TestGameoverFlow::congratulationText_data() {
                                  << "Herzlichen Glückwunsch!\r\nDamit verdrängst du Dora von "
                                     "Platz 3!\r\n";
     QTest::newRow("empty entry") << "" << 10
-                                 << "Herzlichen Glückwunsch!\r\nDamit verdrängst du  von Platz "
-                                    "10!\r\n";
+                                 << "Herzlichen Glückwunsch!\r\nDamit kommst du auf Platz 10!\r\n";
 }
 
 void TestGameoverFlow::congratulationText() {
@@ -278,7 +277,7 @@ void TestGameoverFlow::enteringTheTable_data() {
 
     const QStringList three{"100 Anna", "50 Bert", "30 Carl"};
     const QString fourth =
-        QStringLiteral("Herzlichen Glückwunsch!\nDamit verdrängst du  von Platz 4!\n");
+        QStringLiteral("Herzlichen Glückwunsch!\nDamit kommst du auf Platz 4!\n");
     QTest::newRow("rank 4 after three entries")
         << three << 20 << ""
         << "Dora" << true << "ok" << fourth << Padded(three + QStringList{"20 Dora"}) << "Dora"
@@ -293,7 +292,7 @@ void TestGameoverFlow::enteringTheTable_data() {
     QTest::newRow("rank 1 in an empty table")
         << QStringList() << 1 << ""
         << "Erster" << true << "ok"
-        << "Herzlichen Glückwunsch!\nDamit verdrängst du  von Platz 1!\n"
+        << "Herzlichen Glückwunsch!\nDamit kommst du auf Platz 1!\n"
         << Padded({"1 Erster"}) << "Erster" << 6;
     QTest::newRow("Eintragen with an empty name files nothing, new game")
         << three << 20 << "Alt"
@@ -319,7 +318,7 @@ void TestGameoverFlow::enteringTheTable_data() {
     QTest::newRow("a name with markup is plain text")
         << QStringList() << 5 << ""
         << "<b>Fett</b>" << true << "ok"
-        << "Herzlichen Glückwunsch!\nDamit verdrängst du  von Platz 1!\n"
+        << "Herzlichen Glückwunsch!\nDamit kommst du auf Platz 1!\n"
         << Padded({"5 <b>Fett</b>"}) << "<b>Fett</b>" << 6;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
+#include "ConfFormat.h"
 #include "Options.h"
 #include "ScoreEntry.h"
 #include "ScoreTables.h"
@@ -277,6 +278,15 @@ void TestSettings::hostile_data() {
         << QByteArray("[Highscore]\nM001S001N=\\a\\b\\f\\v\\x41\\q\\0\nM001S001D=d\n"
                       "M001S001P=70\nM001S001M=6\n")
         << defaults << QStringList{QString("\a\b\f\vAq") + QChar(0) + "/d/70/6"};
+    QTest::newRow("byte order mark before the scores")
+        << "\xef\xbb\xbf" + scores + "[General]\nSound=1\nBubble=1\nAltColor=1\n"
+        << soundOn << both;
+    // Each character is written back as "\x0007": the name is cut to what that line can hold.
+    QTest::newRow("a name of 300 000 escapes")
+        << "[Highscore]\nM001S001N=" + QByteArray("\\a").repeated(300000) +
+               "\nM001S001D=d\nM001S001P=70\nM001S001M=6\n"
+        << defaults
+        << QStringList{QString((TConfReader::KMaxLine - 10) / 6, QChar('\a')) + "/d/70/6"};
     QTest::newRow("empty file") << QByteArray() << defaults << QStringList();
 }
 
