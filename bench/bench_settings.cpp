@@ -64,8 +64,8 @@ void BM_Save(benchmark::State& state) {
     highscore.Init();
     for (int mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
-            highscore.Add(mode, QString("Spieler %1").arg(rank), "07.12.2026 20:13:05", 1000 - rank,
-                          rank + 5);
+            highscore.Add(mode, {QString("Spieler %1").arg(rank), "07.12.2026 20:13:05",
+                                 1000 - rank, rank + 5});
         }
     }
     TOptions options;

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 #include "CommandLine.h"
-#include "NRegistry.h"
 #include "ProgramIcon.h"
 #include "QtTranslations.h"
+#include "SettingsFolder.h"
 #include "SignalCloser.h"
 
 #include <QApplication>

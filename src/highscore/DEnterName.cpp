@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
 
-#include "GameoverFlow.h"
+#include "GameoverText.h"
 #include "UHilist.h"
 
 #include <QCheckBox>

@@ -151,13 +151,10 @@ void TDlgHighscore::ShowList(std::int32_t mode) {
     }
     FLVScore->clear();
     for (int rank = 1; rank <= KScoreRanks; ++rank) {
-        QString name;
-        QString date;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        Tables.GetScore(mode, rank, name, date, points, maxGroup);
-        auto* item = new QTreeWidgetItem(
-            FLVScore, {NumberText(rank), name, date, NumberText(maxGroup), NumberText(points)});
+        const TScoreEntry entry = Tables.GetScore(mode, rank);
+        auto* item =
+            new QTreeWidgetItem(FLVScore, {NumberText(rank), entry.Name, entry.Date,
+                                           NumberText(entry.MaxGroup), NumberText(entry.Points)});
         for (int column = 0; column < KColumns; ++column) {
             item->setTextAlignment(column, ColumnAlignment(column));
         }

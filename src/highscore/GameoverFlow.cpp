@@ -3,8 +3,8 @@
 #include "GameoverFlow.h"
 
 #include "DEnterName.h"
-#include "Game.h"
 #include "GameHost.h"
+#include "GameoverText.h"
 #include "NumberText.h"
 #include "ScoreTables.h"
 
@@ -18,8 +18,6 @@ namespace brimbal {
 
 namespace {
 
-const QString KLineBreak = QStringLiteral("\r\n");
-
 int AskNewGame(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ScreenText(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
@@ -31,39 +29,7 @@ int AskNewGame(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes ? KAnswerYes : KAnswerNo;
 }
 
-// The score, a line about it, and the question for a new game.
-QString GameoverText(std::int32_t total, const QString& line) {
-    return QStringLiteral("GameOver...") + KLineBreak + QStringLiteral("Deine ") +
-           QString::fromUtf8(KScoreText) + NumberText(total) + KLineBreak + line + KLineBreak +
-           KLineBreak + QStringLiteral("Neues Spiel?") + KLineBreak;
-}
-
 } // namespace
-
-QString ScreenText(QString text) {
-    return text.replace(KLineBreak, QStringLiteral("\n"));
-}
-
-QString GameoverMessageText(std::int32_t total, std::int32_t neededPoints,
-                            const QString& neededName) {
-    return GameoverText(total, QStringLiteral("Du hättest mindestens ") + NumberText(neededPoints) +
-                                   QStringLiteral(" Punkte gebraucht, um ") + neededName +
-                                   QStringLiteral(" zu schlagen."));
-}
-
-QString PracticeGameoverText(std::int32_t total) {
-    return GameoverText(total, QStringLiteral("Übungsspiel: kein Eintrag in die Highscoreliste."));
-}
-
-QString CongratulationText(const QString& pushedName, int rank) {
-    // An empty slot pushes nobody down.
-    const QString line = pushedName.isEmpty()
-                             ? QStringLiteral("Damit kommst du auf Platz ") + NumberText(rank)
-                             : QStringLiteral("Damit verdrängst du ") + pushedName +
-                                   QStringLiteral(" von Platz ") + NumberText(rank);
-    return QStringLiteral("Herzlichen Glückwunsch!") + KLineBreak + line + QStringLiteral("!") +
-           KLineBreak;
-}
 
 bool TPendingScore::File(bool closeDialog) {
     if (!Dialog) {
@@ -73,7 +39,7 @@ bool TPendingScore::File(bool closeDialog) {
     Dialog = nullptr;
     const QString typed = dialog->EName()->text();
     if (!typed.isEmpty()) {
-        Highscore->Add(Modus, typed, QStringLiteral("*LUCKY*"), Total, MaxGroup);
+        Highscore->Add(Modus, {typed, QStringLiteral("*LUCKY*"), Total, MaxGroup});
         *PlayerName = typed;
         FFiled = true;
     }
@@ -90,24 +56,20 @@ int GameoverScreen(QWidget* parent, TScoreTables& highscore, TDlgEnterName& ente
     TPendingScore& score = pending ? *pending : own;
     score.FFiled = false;
 
-    // A mode without a list ranks 11 and reads nothing: the message then quotes 0 and no name.
-    QString name;
-    QString date;
-    std::int32_t points = 0;
-    std::int32_t group = 0;
-
+    // A mode without a list ranks 11 and reads an empty entry: the message then quotes 0 and no
+    // name.
     const int rank = highscore.GetRankForScore(modus, total);
     if (rank > KScoreRanks) {
-        highscore.GetScore(modus, KScoreRanks, name, date, points, group);
-        return AskNewGame(parent, GameoverMessageText(total, points, name));
+        const TScoreEntry tenth = highscore.GetScore(modus, KScoreRanks);
+        return AskNewGame(parent, GameoverMessageText(total, tenth.Points, tenth.Name));
     }
 
     // The entry that holds the rank now is the one the new entry pushes down.
-    highscore.GetScore(modus, rank, name, date, points, group);
     enterName.EName()->setText(playerName);
     enterName.EPunkte()->setText(NumberText(total));
     enterName.ERang()->setText(NumberText(rank));
-    enterName.LText()->setText(ScreenText(CongratulationText(name, rank)));
+    enterName.LText()->setText(
+        ScreenText(CongratulationText(highscore.GetScore(modus, rank).Name, rank)));
     score.Highscore = &highscore;
     score.Dialog = &enterName;
     score.PlayerName = &playerName;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ConfFormat.h"
+#include "SettingsFolder.h"
 
 #include <QString>
 
@@ -13,13 +14,7 @@ namespace brimbal {
 
 class TSettingsFile;
 
-// Where the game keeps its settings: on Windows the registry key
-// HKEY_CURRENT_USER\Software\<folder>\<name>, elsewhere the file <folder>/<name>.conf in the
-// user's configuration folder.
-inline constexpr char KSettingsFolder[] = "Zelkor";
-inline constexpr char KSettingsName[] = "Brimbal";
-
-// The per-user settings store of the program, the registry key or the file above.
+// The per-user settings store of the program: the registry key or the file of SettingsFolder.h.
 // It reads the values that the filter keeps when it is made and holds them; writes change what
 // it holds until Flush stores all of it at once. Reads fall back to a default when a value is
 // missing or is not of the type asked for.

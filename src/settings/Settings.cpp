@@ -61,10 +61,6 @@ TSettingsStore::TTables ReadTables(TNRegistry& registry) {
     return tables;
 }
 
-void Add(TScoreTables& highscore, int mode, const TScoreEntry& entry) {
-    highscore.Add(mode, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
-}
-
 } // namespace
 
 bool TSettingsStore::Load(TOptions& options, TScoreTables& highscore) {
@@ -80,7 +76,7 @@ bool TSettingsStore::Load(TOptions& options, TScoreTables& highscore) {
     Known = ReadTables(registry);
     for (int mode = 1; mode <= KModeCount; ++mode) {
         for (const TScoreEntry& entry : Known[mode - 1]) {
-            Add(highscore, mode, entry);
+            highscore.Add(mode, entry);
         }
     }
     FWhere = registry.Location();
@@ -106,7 +102,7 @@ bool TSettingsStore::Save(const TOptions& options, TScoreTables& highscore) {
             if (match != known.end()) {
                 known.erase(match);
             } else {
-                Add(highscore, mode, entry);
+                highscore.Add(mode, entry);
             }
         }
     }
@@ -121,8 +117,7 @@ bool TSettingsStore::Save(const TOptions& options, TScoreTables& highscore) {
     TTables written;
     for (int mode = 1; mode <= KModeCount; ++mode) {
         for (int rank = 1; rank <= KScoreRanks; ++rank) {
-            TScoreEntry entry;
-            highscore.GetScore(mode, rank, entry.Name, entry.Date, entry.Points, entry.MaxGroup);
+            TScoreEntry entry = highscore.GetScore(mode, rank);
             const QString prefix = EntryPrefix(mode, rank);
             registry.WriteString(prefix + "N", entry.Name);
             registry.WriteString(prefix + "D", entry.Date);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "SettingsFile.h"
 
-#include "NRegistry.h"
+#include "SettingsFolder.h"
 
 #include <QFile>
 #include <QFileInfo>

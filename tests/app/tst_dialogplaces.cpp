@@ -6,7 +6,7 @@
 #include "About.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
-#include "GameoverFlow.h"
+#include "GameoverText.h"
 #include "ScoreTables.h"
 
 #include <QApplication>

@@ -6,7 +6,6 @@
 #include "Main.h"
 #include "ModalAnswer.h"
 #include "ProgramIcon.h"
-#include "ScoreEntry.h"
 #include "SettingsFixture.h"
 #include "Spielfeld.h"
 #include "StatusBar.h"
@@ -571,7 +570,7 @@ void TestMainWindow::gameoverFlow() {
     QFETCH(QString, shown);
     Show();
     for (int i = 0; i < tableEntries; ++i) {
-        Frm->Scores().Add(1, QString("Alt%1").arg(i), "d", 100, 4);
+        Frm->Scores().Add(1, {QString("Alt%1").arg(i), "d", 100, 4});
     }
     TBoardPicture board = KSmallBoard;
     board[8] = board[9] = "...........";
@@ -600,7 +599,7 @@ void TestMainWindow::gameoverFlow() {
         QVERIFY(name.Answered() && !box.Answered());
         QVERIFY(text.startsWith("Herzlichen Glückwunsch!"));
         QCOMPARE(Frm->PlayerName(), shown);
-        const TScoreEntry filed = ReadScore(Frm->Scores(), 1, tableEntries + 1);
+        const TScoreEntry filed = Frm->Scores().GetScore(1, tableEntries + 1);
         QCOMPARE(filed.Name, shown);
         QCOMPARE(filed.Points, 2);
         QCOMPARE(filed.MaxGroup, 2);
@@ -676,7 +675,7 @@ void TestMainWindow::closeSaves() {
     Show();
     Action("OptionenQuickClick")->trigger();
     QTest::keyClick(Frm->Spielfeld(), Qt::Key_2);
-    Frm->Scores().Add(2, "Ann", "d", 70, 6);
+    Frm->Scores().Add(2, {"Ann", "d", 70, 6});
     // The changed options are saved as they change; the rest waits for the close.
     QVERIFY(Settings->Content().contains("Modus=2\n"));
     QVERIFY(!Settings->Content().contains("Ann"));
@@ -707,7 +706,7 @@ void TestMainWindow::refusedSaveAsks() {
     QFile blocker(Settings->Path() + "/Zelkor"); // a file where the settings folder belongs
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Frm->Scores().Add(1, "Ann", "d", 70, 6);
+    Frm->Scores().Add(1, {"Ann", "d", 70, 6});
     QString text;
     QStringList buttons;
     TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {

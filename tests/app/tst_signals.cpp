@@ -212,7 +212,7 @@ void TestSignals::signalDuringModalDialog() {
     frm.show();
     TSignalCloser closer([&frm] { frm.EndWithoutPlayer(); }); // as the program entry does
     QVERIFY(closer.Installed());
-    frm.Scores().Add(1, "Ann", "d", 70, 6);
+    frm.Scores().Add(1, {"Ann", "d", 70, 6});
     TModalAnswer<TDlgHighscore> answer([](TDlgHighscore*) { ::raise(SIGTERM); });
     frm.DateiHighscoreClick(); // returns once the signal has ended the dialog's loop
     QVERIFY(answer.Answered());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
-#include "GameoverFlow.h"
+#include "GameoverText.h"
 #include "LayoutCheck.h"
 #include "ModalAnswer.h"
 

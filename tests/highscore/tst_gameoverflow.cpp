@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "DEnterName.h"
 #include "GameoverFlow.h"
+#include "GameoverText.h"
 #include "ModalAnswer.h"
-#include "ScoreEntry.h"
 #include "ScoreTables.h"
 
 #include <QCheckBox>
@@ -21,8 +21,8 @@ namespace {
 void Fill(TScoreTables& highscore, std::int32_t mode, const QStringList& entries) {
     for (const QString& entry : entries) {
         const qsizetype blank = entry.indexOf(QLatin1Char(' '));
-        highscore.Add(mode, entry.mid(blank + 1), QStringLiteral("d"), entry.left(blank).toInt(),
-                      2);
+        highscore.Add(mode,
+                      {entry.mid(blank + 1), QStringLiteral("d"), entry.left(blank).toInt(), 2});
     }
 }
 
@@ -30,7 +30,7 @@ void Fill(TScoreTables& highscore, std::int32_t mode, const QStringList& entries
 QStringList Table(const TScoreTables& highscore, std::int32_t mode) {
     QStringList table;
     for (int rank = 1; rank <= 10; ++rank) {
-        const TScoreEntry entry = ReadScore(highscore, mode, rank);
+        const TScoreEntry entry = highscore.GetScore(mode, rank);
         table.append(QString::number(entry.Points) + QLatin1Char(' ') + entry.Name);
     }
     return table;
@@ -364,7 +364,7 @@ void TestGameoverFlow::enteringTheTable() {
     }
 
     // A filed entry carries the game's largest group and the date of now, not the stamp word.
-    const TScoreEntry filed = ReadScore(highscore, modus, rank);
+    const TScoreEntry filed = highscore.GetScore(modus, rank);
     if (filed.Name == playerNameAfter && filed.Points == total) {
         QCOMPARE(filed.MaxGroup, 17);
         QVERIFY(!filed.Date.isEmpty());

@@ -47,8 +47,9 @@ TScoreTables FilledModes() {
     TScoreTables tables;
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
-            tables.Add(mode, QStringLiteral("Spieler %1.%2").arg(mode).arg(rank),
-                       QStringLiteral("Datum %1.%2").arg(mode).arg(rank), mode * 1000 - rank, rank);
+            tables.Add(mode, {QStringLiteral("Spieler %1.%2").arg(mode).arg(rank),
+                              QStringLiteral("Datum %1.%2").arg(mode).arg(rank), mode * 1000 - rank,
+                              rank});
         }
     }
     return tables;
@@ -59,17 +60,13 @@ QStringList AllScores(const TScoreTables& tables) {
     QStringList scores;
     for (std::int32_t mode = 0; mode <= 6; ++mode) {
         for (int rank = 0; rank <= 11; ++rank) {
-            QString name = QStringLiteral("-");
-            QString date = QStringLiteral("-");
-            std::int32_t points = -99;
-            std::int32_t maxGroup = -99;
-            tables.GetScore(mode, rank, name, date, points, maxGroup);
+            const TScoreEntry entry = tables.GetScore(mode, rank);
             scores.append(QStringLiteral("%1/%2: %3|%4|%5|%6")
                               .arg(mode)
                               .arg(rank)
-                              .arg(name, date)
-                              .arg(points)
-                              .arg(maxGroup));
+                              .arg(entry.Name, entry.Date)
+                              .arg(entry.Points)
+                              .arg(entry.MaxGroup));
         }
     }
     return scores;
@@ -145,33 +142,22 @@ void TestHighscoreDialog::modesOutsideTheLists() {
     QFETCH(int, mode);
     TScoreTables tables = FilledModes();
     const QStringList before = AllScores(tables);
-    tables.Add(mode, QStringLiteral("Neu"), QStringLiteral("heute"), 1000000, 5);
+    tables.Add(mode, {QStringLiteral("Neu"), QStringLiteral("heute"), 1000000, 5});
     QCOMPARE(AllScores(tables), before);
-    QString name = QStringLiteral("kept");
-    QString date = QStringLiteral("kept");
-    std::int32_t points = 42;
-    std::int32_t maxGroup = 43;
-    tables.GetScore(mode, 1, name, date, points, maxGroup);
-    QCOMPARE(name, QStringLiteral("kept"));
-    QCOMPARE(date, QStringLiteral("kept"));
-    QCOMPARE(points, 42);
-    QCOMPARE(maxGroup, 43);
+    const TScoreEntry entry = tables.GetScore(mode, 1);
+    QCOMPARE(entry, TScoreEntry());
     QCOMPARE(tables.GetRankForScore(mode, 1000000), 11);
     QCOMPARE(tables.GetRankForScore(mode, 0), 11);
 }
 
 void TestHighscoreDialog::listsAreSeparate() {
     TScoreTables tables;
-    tables.Add(3, QStringLiteral("Drei"), QStringLiteral("d"), 50, 7);
+    tables.Add(3, {QStringLiteral("Drei"), QStringLiteral("d"), 50, 7});
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
-        QString name;
-        QString date;
-        std::int32_t points = -1;
-        std::int32_t maxGroup = -1;
-        tables.GetScore(mode, 1, name, date, points, maxGroup);
-        QCOMPARE(name, mode == 3 ? QStringLiteral("Drei") : QString());
-        QCOMPARE(points, mode == 3 ? 50 : 0);
-        QCOMPARE(maxGroup, mode == 3 ? 7 : 0);
+        const TScoreEntry entry = tables.GetScore(mode, 1);
+        QCOMPARE(entry.Name, mode == 3 ? QStringLiteral("Drei") : QString());
+        QCOMPARE(entry.Points, mode == 3 ? 50 : 0);
+        QCOMPARE(entry.MaxGroup, mode == 3 ? 7 : 0);
         QCOMPARE(tables.GetRankForScore(mode, 50), mode == 3 ? 2 : 1);
     }
 }
@@ -182,15 +168,11 @@ void TestHighscoreDialog::clearAllAndInit() {
     tables.ClearAll();
     for (std::int32_t mode = 1; mode <= 5; ++mode) {
         for (int rank = 1; rank <= 10; ++rank) {
-            QString name = QStringLiteral("x");
-            QString date;
-            std::int32_t points = -1;
-            std::int32_t maxGroup = -1;
-            tables.GetScore(mode, rank, name, date, points, maxGroup);
-            QCOMPARE(name, QString());
-            QCOMPARE(points, 0);
-            QCOMPARE(date, QStringLiteral("Datum %1.%2").arg(mode).arg(rank));
-            QCOMPARE(maxGroup, rank);
+            const TScoreEntry entry = tables.GetScore(mode, rank);
+            QCOMPARE(entry.Name, QString());
+            QCOMPARE(entry.Points, 0);
+            QCOMPARE(entry.Date, QStringLiteral("Datum %1.%2").arg(mode).arg(rank));
+            QCOMPARE(entry.MaxGroup, rank);
         }
     }
     tables.Init();
@@ -265,7 +247,7 @@ void TestHighscoreDialog::activationRebuildsTable() {
     dialog.SelectMode(4);
     dialog.show();
     QCOMPARE(Rows(dialog), EmptyRows());
-    tables.Add(4, QStringLiteral("Neu"), QStringLiteral("heute"), 10, 3);
+    tables.Add(4, {QStringLiteral("Neu"), QStringLiteral("heute"), 10, 3});
     dialog.BDelete()->setFocus();
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&dialog, &activate);
@@ -371,10 +353,10 @@ void TestHighscoreDialog::columns() {
 void TestHighscoreDialog::fullTableFits() {
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Add(1, QStringLiteral("Größter Spieler mit einem sehr langen Namen"),
-               QStringLiteral("*LUCKY*"), 99999, 121);
+    tables.Add(1, {QStringLiteral("Größter Spieler mit einem sehr langen Namen"),
+                   QStringLiteral("*LUCKY*"), 99999, 121});
     for (int rank = 2; rank <= 10; ++rank) {
-        tables.Add(1, QStringLiteral("Spieler"), QStringLiteral("*LUCKY*"), 10000 - rank, 99);
+        tables.Add(1, {QStringLiteral("Spieler"), QStringLiteral("*LUCKY*"), 10000 - rank, 99});
     }
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -412,8 +394,8 @@ void TestHighscoreDialog::capitalUmlautsShow() {
     QFETCH(QString, umlaut);
     TScoreTables tables;
     TDlgHighscore dialog(tables);
-    tables.Add(1, plain, QString(), 2, 0);
-    tables.Add(1, umlaut, QString(), 1, 0);
+    tables.Add(1, {plain, QString(), 2, 0});
+    tables.Add(1, {umlaut, QString(), 1, 0});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTreeWidget* view = dialog.LVScore();

@@ -24,7 +24,7 @@ std::int32_t GroupOf(const QString& name) {
 void Add(TScorelist& list, const QString& entry) {
     const qsizetype blank = entry.indexOf(QLatin1Char(' '));
     const QString name = entry.mid(blank + 1);
-    list.AddEntry(name, DateOf(name), entry.left(blank).toInt(), GroupOf(name));
+    list.AddEntry({name, DateOf(name), entry.left(blank).toInt(), GroupOf(name)});
 }
 
 TScorelist ListOf(const QStringList& entries) {
@@ -39,13 +39,10 @@ TScorelist ListOf(const QStringList& entries) {
 QStringList Table(const TScorelist& list) {
     QStringList table;
     for (int rank = 1; rank <= 10; ++rank) {
-        QString name;
-        QString date;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        list.GetEntry(rank, name, date, points, maxGroup);
-        QString row = QString::number(points) + QLatin1Char(' ') + name;
-        if (!name.isEmpty() && (date != DateOf(name) || maxGroup != GroupOf(name))) {
+        const TScoreEntry entry = list.GetEntry(rank);
+        QString row = QString::number(entry.Points) + QLatin1Char(' ') + entry.Name;
+        if (!entry.Name.isEmpty() &&
+            (entry.Date != DateOf(entry.Name) || entry.MaxGroup != GroupOf(entry.Name))) {
             row += QStringLiteral(" (torn apart from its date or group)");
         }
         table.append(row);
@@ -99,15 +96,11 @@ void TestScorelist::newList() {
     QCOMPARE(list.GetRank(-1), 11);
     QCOMPARE(list.GetRank(1), 1);
     for (int rank = 1; rank <= 10; ++rank) {
-        QString name = QStringLiteral("x");
-        QString date = QStringLiteral("x");
-        std::int32_t points = -5;
-        std::int32_t maxGroup = -5;
-        list.GetEntry(rank, name, date, points, maxGroup);
-        QCOMPARE(name, QString());
-        QCOMPARE(date, QString());
-        QCOMPARE(points, 0);
-        QCOMPARE(maxGroup, 0);
+        const TScoreEntry entry = list.GetEntry(rank);
+        QCOMPARE(entry.Name, QString());
+        QCOMPARE(entry.Date, QString());
+        QCOMPARE(entry.Points, 0);
+        QCOMPARE(entry.MaxGroup, 0);
     }
 }
 
@@ -122,15 +115,11 @@ void TestScorelist::getEntryOutsideTheTable_data() {
 void TestScorelist::getEntryOutsideTheTable() {
     QFETCH(int, rank);
     const TScorelist list = ListOf(KFullTable + QStringList{"1 Z"});
-    QString name;
-    QString date = QStringLiteral("kept");
-    std::int32_t points = 0;
-    std::int32_t maxGroup = 77;
-    list.GetEntry(rank, name, date, points, maxGroup);
-    QCOMPARE(name, QStringLiteral("FEHLER!"));
-    QCOMPARE(points, -1);
-    QCOMPARE(date, QStringLiteral("kept"));
-    QCOMPARE(maxGroup, 77);
+    const TScoreEntry entry = list.GetEntry(rank);
+    QCOMPARE(entry.Name, QStringLiteral("FEHLER!"));
+    QCOMPARE(entry.Points, -1);
+    QCOMPARE(entry.Date, QString());
+    QCOMPARE(entry.MaxGroup, 0);
 }
 
 void TestScorelist::addEntry_data() {
@@ -201,13 +190,9 @@ void TestScorelist::getRank() {
     QCOMPARE(list.GetRank(score), rank);
     // The rank is where AddEntry puts the entry.
     if (rank <= 10) {
-        list.AddEntry(QStringLiteral("N"), QString(), score, 0);
-        QString name;
-        QString date;
-        std::int32_t points = 0;
-        std::int32_t maxGroup = 0;
-        list.GetEntry(rank, name, date, points, maxGroup);
-        QCOMPARE(name, QStringLiteral("N"));
+        list.AddEntry({QStringLiteral("N"), QString(), score, 0});
+        const TScoreEntry entry = list.GetEntry(rank);
+        QCOMPARE(entry.Name, QStringLiteral("N"));
     }
 }
 
@@ -215,17 +200,13 @@ void TestScorelist::clear() {
     TScorelist list = ListOf(KFullTable);
     list.Clear();
     for (int rank = 1; rank <= 10; ++rank) {
-        QString name = QStringLiteral("x");
-        QString date;
-        std::int32_t points = -5;
-        std::int32_t maxGroup = 0;
-        list.GetEntry(rank, name, date, points, maxGroup);
+        const TScoreEntry entry = list.GetEntry(rank);
         const QString old = KFullTable[rank - 1].section(QLatin1Char(' '), 1);
-        QCOMPARE(name, QString());
-        QCOMPARE(points, 0);
+        QCOMPARE(entry.Name, QString());
+        QCOMPARE(entry.Points, 0);
         // Dates and groups stay: loading refills them all anyway.
-        QCOMPARE(date, DateOf(old));
-        QCOMPARE(maxGroup, GroupOf(old));
+        QCOMPARE(entry.Date, DateOf(old));
+        QCOMPARE(entry.MaxGroup, GroupOf(old));
     }
     QCOMPARE(list.GetRank(1), 1);
 }
@@ -246,16 +227,12 @@ void TestScorelist::names() {
     QFETCH(QString, name);
     QFETCH(QString, filed);
     TScorelist list;
-    list.AddEntry(name, QStringLiteral("d"), 12, 3);
-    QString stored;
-    QString date;
-    std::int32_t points = 0;
-    std::int32_t maxGroup = 0;
-    list.GetEntry(1, stored, date, points, maxGroup);
-    QCOMPARE(stored, filed);
-    QCOMPARE(date, QStringLiteral("d"));
-    QCOMPARE(points, 12);
-    QCOMPARE(maxGroup, 3);
+    list.AddEntry({name, QStringLiteral("d"), 12, 3});
+    const TScoreEntry entry = list.GetEntry(1);
+    QCOMPARE(entry.Name, filed);
+    QCOMPARE(entry.Date, QStringLiteral("d"));
+    QCOMPARE(entry.Points, 12);
+    QCOMPARE(entry.MaxGroup, 3);
 }
 
 void TestScorelist::dates_data() {
@@ -269,30 +246,22 @@ void TestScorelist::dates_data() {
 void TestScorelist::dates() {
     QFETCH(QString, date);
     TScorelist list;
-    list.AddEntry(QStringLiteral("A"), date, 12, 3);
-    QString name;
-    QString stored = QStringLiteral("x");
-    std::int32_t points = 0;
-    std::int32_t maxGroup = 0;
-    list.GetEntry(1, name, stored, points, maxGroup);
-    QCOMPARE(stored, date);
+    list.AddEntry({QStringLiteral("A"), date, 12, 3});
+    const TScoreEntry entry = list.GetEntry(1);
+    QCOMPARE(entry.Date, date);
 }
 
 void TestScorelist::luckyStamp() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     TScorelist list;
     const QString before = DateText(QDateTime::currentDateTime(), QLocale());
-    list.AddEntry(QStringLiteral("A"), QStringLiteral("*LUCKY*"), 12, 3);
+    list.AddEntry({QStringLiteral("A"), QStringLiteral("*LUCKY*"), 12, 3});
     const QString after = DateText(QDateTime::currentDateTime(), QLocale());
-    QString name;
-    QString date;
-    std::int32_t points = 0;
-    std::int32_t maxGroup = 0;
-    list.GetEntry(1, name, date, points, maxGroup);
-    QVERIFY2(date == before || date == after, qPrintable(date));
+    const TScoreEntry entry = list.GetEntry(1);
+    QVERIFY2(entry.Date == before || entry.Date == after, qPrintable(entry.Date));
     static const QRegularExpression pattern(
         QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$"));
-    QVERIFY2(pattern.match(date).hasMatch(), qPrintable(date));
+    QVERIFY2(pattern.match(entry.Date).hasMatch(), qPrintable(entry.Date));
 }
 
 void TestScorelist::dateText_data() {

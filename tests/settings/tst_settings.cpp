@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "ConfFormat.h"
 #include "Options.h"
-#include "ScoreEntry.h"
 #include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
@@ -16,7 +15,7 @@ namespace {
 QList<TScoreEntry> Table(const TScoreTables& highscore, int mode) {
     QList<TScoreEntry> table;
     for (int rank = 1; rank <= 10; ++rank) {
-        const TScoreEntry entry = ReadScore(highscore, mode, rank);
+        const TScoreEntry entry = highscore.GetScore(mode, rank);
         if (entry.Points != 0 || !entry.Name.isEmpty()) {
             table << entry;
         }
@@ -113,8 +112,8 @@ void TestSettings::valueNames() {
     TSettingsDir dir;
     TScoreTables highscore;
     highscore.Init();
-    highscore.Add(5, "Eva", "01.02.2026 10:11:12", 40, 7);
-    highscore.Add(3, "Udo", "x", 25, 5);
+    highscore.Add(5, {"Eva", "01.02.2026 10:11:12", 40, 7});
+    highscore.Add(3, {"Udo", "x", 25, 5});
     QVERIFY(TSettingsStore().Save(TOptions(), highscore));
     const QStringList lines = SectionLines(dir.Content(), "Highscore");
     for (const char* line : {"M005S001N=Eva", "M005S001D=01.02.2026 10:11:12", "M005S001P=40",
@@ -160,8 +159,8 @@ void TestSettings::roundTrip() {
     const int points[] = {50, 30, 30, 30, 20, 20, 10, 10, 10, 5};
     for (int mode = 1; mode <= 5; ++mode) {
         for (int i = 0; i < 10; ++i) {
-            highscore.Add(mode, QString("P%1-%2").arg(mode).arg(i), QString("D%1").arg(i),
-                          points[i] * mode, i + 2);
+            highscore.Add(mode, {QString("P%1-%2").arg(mode).arg(i), QString("D%1").arg(i),
+                                 points[i] * mode, i + 2});
         }
     }
     QList<QStringList> before;
@@ -321,7 +320,7 @@ void TestSettings::refusedSave() {
     blocker.close();
     TScoreTables highscore;
     highscore.Init();
-    highscore.Add(1, "Ann", "d", 70, 6);
+    highscore.Add(1, {"Ann", "d", 70, 6});
     TSettingsStore store;
     QVERIFY(!store.Save(TOptions(), highscore));
     QCOMPARE(store.Where(), dir.FileName());
@@ -357,7 +356,7 @@ void TestSettings::escaping() {
     TSettingsDir dir;
     TScoreTables highscore;
     highscore.Init();
-    highscore.Add(1, name, name, 10, 2);
+    highscore.Add(1, {name, name, 10, 2});
     // A window that saves again and again takes its own entry for no one else's.
     TSettingsStore store;
     for (int save = 0; save < 6; ++save) {

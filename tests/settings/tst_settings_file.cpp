@@ -3,7 +3,6 @@
 // The settings file as the file system finds it: other windows saving, things other than a file
 // at its path, leftover locks, links, and files far larger than the game ever writes.
 #include "Options.h"
-#include "ScoreEntry.h"
 #include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
@@ -29,7 +28,7 @@ constexpr int KBoundMs = 2500;
 QStringList Names(const TScoreTables& highscore, int mode) {
     QStringList names;
     for (int rank = 1; rank <= 10; ++rank) {
-        const TScoreEntry entry = ReadScore(highscore, mode, rank);
+        const TScoreEntry entry = highscore.GetScore(mode, rank);
         if (entry.Points > 0) {
             names << entry.Name;
         }
@@ -52,7 +51,7 @@ struct TWindow {
         Store.Load(Options, Highscore);
     }
     bool File(const QString& name, int points) {
-        Highscore.Add(1, name, "d", points, 2);
+        Highscore.Add(1, {name, "d", points, 2});
         return Store.Save(Options, Highscore);
     }
     TScoreTables Highscore;
@@ -162,14 +161,14 @@ void TestSettingsFile::notAFile() {
     clock.start();
     TScoreTables highscore;
     highscore.Init();
-    highscore.Add(1, "Ann", "d", 70, 6);
+    highscore.Add(1, {"Ann", "d", 70, 6});
     TOptions options;
     TSettingsStore store;
     QVERIFY(!store.Load(options, highscore));
     QVERIFY(!store.Problem().isEmpty());
     QCOMPARE(store.Where(), dir.FileName());
     QVERIFY(Names(highscore, 1).isEmpty());
-    highscore.Add(1, "Ann", "d", 70, 6);
+    highscore.Add(1, {"Ann", "d", 70, 6});
     QVERIFY(!store.Save(options, highscore));
     QVERIFY(clock.elapsed() < KBoundMs);
     struct stat info = {};

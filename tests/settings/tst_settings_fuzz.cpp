@@ -3,7 +3,6 @@
 // Loads thousands of generated hostile settings files: none may crash the game, and every valid
 // entry of a file that is only partly broken must come back.
 #include "Options.h"
-#include "ScoreEntry.h"
 #include "ScoreTables.h"
 #include "Settings.h"
 #include "SettingsFixture.h"
@@ -106,7 +105,7 @@ bool Sorted(const TScoreTables& highscore) {
     for (int mode = 1; mode <= 5; ++mode) {
         std::int32_t previous = std::numeric_limits<std::int32_t>::max();
         for (int rank = 1; rank <= 10; ++rank) {
-            const std::int32_t points = ReadScore(highscore, mode, rank).Points;
+            const std::int32_t points = highscore.GetScore(mode, rank).Points;
             if (points > previous) {
                 return false;
             }
@@ -167,7 +166,7 @@ void TestSettingsFuzz::validEntriesSurviveJunk() {
         QVERIFY(TSettingsStore().Load(options, highscore));
         std::sort(points.begin(), points.end(), std::greater<int>());
         for (int rank = 1; rank <= 10; ++rank) {
-            const TScoreEntry entry = ReadScore(highscore, 3, rank);
+            const TScoreEntry entry = highscore.GetScore(3, rank);
             QCOMPARE(entry.Points, points[rank - 1]);
             QCOMPARE(entry.Name, "Spieler" + QString::number(entry.Points));
         }

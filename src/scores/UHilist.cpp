@@ -21,25 +21,21 @@ void TScorelist::Clear() {
     }
 }
 
-void TScorelist::GetEntry(int rank, QString& name, QString& date, std::int32_t& points,
-                          std::int32_t& maxGroup) const {
+TScoreEntry TScorelist::GetEntry(int rank) const {
     if (rank < 1 || rank > KScoreRanks) {
-        name = QStringLiteral("FEHLER!");
-        points = -1;
-        return;
+        return {QStringLiteral("FEHLER!"), QString(), -1, 0};
     }
-    name = Slots[rank].Name;
-    date = Slots[rank].Date;
-    points = Slots[rank].Points;
-    maxGroup = Slots[rank].MaxGroup;
+    return Slots[rank];
 }
 
-void TScorelist::AddEntry(const QString& name, const QString& date, std::int32_t points,
-                          std::int32_t maxGroup) {
-    Slots[KSpare] = {
-        name.isEmpty() ? QStringLiteral("NAMENLOS") : name,
-        date == QLatin1String("*LUCKY*") ? DateText(QDateTime::currentDateTime(), QLocale()) : date,
-        points, maxGroup};
+void TScorelist::AddEntry(const TScoreEntry& entry) {
+    Slots[KSpare] = entry;
+    if (entry.Name.isEmpty()) {
+        Slots[KSpare].Name = QStringLiteral("NAMENLOS");
+    }
+    if (entry.Date == QLatin1String("*LUCKY*")) {
+        Slots[KSpare].Date = DateText(QDateTime::currentDateTime(), QLocale());
+    }
     Sort();
 }
 

@@ -31,14 +31,11 @@ class TScorelist {
 public:
     // Ranks 1 to 10: empty names and 0 points. Dates, largest groups and slot 11 stay.
     void Clear();
-    // The entry at a rank of 1 to 10. Any other rank gives the name "FEHLER!" and -1 points, and
-    // leaves date and maxGroup as they were.
-    void GetEntry(int rank, QString& name, QString& date, std::int32_t& points,
-                  std::int32_t& maxGroup) const;
+    // The entry at a rank of 1 to 10. Any other rank gives the name "FEHLER!" and -1 points.
+    TScoreEntry GetEntry(int rank) const;
     // Files an entry: an empty name becomes "NAMENLOS", the date "*LUCKY*" becomes the current
     // date and time. An entry below the tenth stays in slot 11.
-    void AddEntry(const QString& name, const QString& date, std::int32_t points,
-                  std::int32_t maxGroup);
+    void AddEntry(const TScoreEntry& entry);
     // The rank 1 to 11 that an entry with this score would take now. Equal points rank below.
     int GetRank(std::int32_t score) const;
     // Selection sort of slots 1 to 11 by points, highest first. Not stable: equal points below

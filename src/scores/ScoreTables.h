@@ -14,7 +14,7 @@ namespace brimbal {
 
 // The five high score tables, one per mode: what the game-over flow files, the settings store
 // loads and saves, and the high score dialog shows. A mode outside 1 to 5 has no table: it files
-// nothing, reads leave their outputs as they are, and a score would rank 11 in it.
+// nothing, reads give an empty entry, and a score would rank 11 in it.
 class TScoreTables {
 public:
     // Starts the five lists afresh, all entries empty.
@@ -25,17 +25,15 @@ public:
             list.Clear();
         }
     }
-    void Add(std::int32_t mode, const QString& name, const QString& date, std::int32_t points,
-             std::int32_t maxGroup) {
+    // Files an entry as TScorelist::AddEntry does.
+    void Add(std::int32_t mode, const TScoreEntry& entry) {
         if (FindMode(mode)) {
-            Lists[mode - 1].AddEntry(name, date, points, maxGroup);
+            Lists[mode - 1].AddEntry(entry);
         }
     }
-    void GetScore(std::int32_t mode, int rank, QString& name, QString& date, std::int32_t& points,
-                  std::int32_t& maxGroup) const {
-        if (FindMode(mode)) {
-            Lists[mode - 1].GetEntry(rank, name, date, points, maxGroup);
-        }
+    // The entry at a rank; an empty one (no name, 0 points) for a mode without a table.
+    TScoreEntry GetScore(std::int32_t mode, int rank) const {
+        return FindMode(mode) ? Lists[mode - 1].GetEntry(rank) : TScoreEntry();
     }
     int GetRankForScore(std::int32_t mode, std::int32_t score) const {
         return FindMode(mode) ? Lists[mode - 1].GetRank(score) : KNoRank;
