@@ -8,6 +8,7 @@
 #include "DHighscore.h"
 #include "Modes.h"
 #include "Spielfeld.h"
+#include "SpielfeldAccessible.h"
 #include "StatusBar.h"
 
 #include <QAction>
@@ -70,8 +71,10 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
       }) {
     setObjectName("FrmMain");
     setWindowTitle("Brimbal");
-    FSpielfeld = new TSpielfeld(*this, this);
+    InstallSpielfeldAccessibility();
+    FSpielfeld = new TSpielfeld(FGame, FOptions, this);
     setCentralWidget(FSpielfeld);
+    connect(FSpielfeld, &TSpielfeld::CellActed, this, &TFrmMain::GameStepDone);
     CreateActions();
     CreateMenus();
     FStatusBar = new TStatusBar(this);
@@ -375,11 +378,6 @@ int TFrmMain::FileScore() {
         Keeper.Save(TSettingsKeeper::ESaveMoment::ScoreFiled);
     }
     return answer;
-}
-
-void TFrmMain::SpielfeldCellUp(TCell cell) {
-    FGame.SpielfeldMouseUp(cell.Column, cell.Row);
-    GameStepDone();
 }
 
 } // namespace brimbal

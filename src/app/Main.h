@@ -9,7 +9,6 @@
 #include "ScoreTables.h"
 #include "SettingsKeeper.h"
 #include "Spielfeld.h"
-#include "SpielfeldHandler.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -32,8 +31,9 @@ class TFrmAbout;
 class TStatusBar;
 
 // The main window: it owns the game, the options, the score tables, the clock and the dialogs,
-// tells the board's paint box what changed, and wires the menu and the status bar to them.
-class TFrmMain : public QMainWindow, public IGameHost, public ISpielfeldHandler {
+// and wires the menu and the status bar to them. The board's paint box plays clicks in the game,
+// which draws through the box and tells the window the rest (status bar, game over, close).
+class TFrmMain : public QMainWindow, public IGameHost {
     Q_OBJECT
 
 public:
@@ -80,23 +80,15 @@ public:
         GameStepDone();
     }
 
-    // IGameHost: the board's view is the paint box's.
-    void RecalcSpielfeld() override { FSpielfeld->RecalcSpielfeld(); }
-    void SetNeedsRedraw() override { FSpielfeld->SetNeedsRedraw(); }
-    void RepaintSpielfeld() override { FSpielfeld->RepaintSpielfeld(); }
-    void SpielfeldDrawMarkierung() override { FSpielfeld->SpielfeldDrawMarkierung(); }
+    // IGameHost
     void SetStatusText(int panel, std::string_view text) override;
     int GameoverScreen() override;
     void CloseMainWindow() override { close(); }
     double TimeOfDay() override { return Clock(); }
 
-    // ISpielfeldHandler
-    void SpielfeldCellUp(TCell cell) override;
-    const TGame& Game() const override { return FGame; }
-    const TOptions& Options() const override { return FOptions; }
-
     // What tests look at.
     TGame& Game() { return FGame; }
+    const TOptions& Options() const { return FOptions; }
     TSpielfeld* Spielfeld() const { return FSpielfeld; }
     TStatusBar* StatusBar() const { return FStatusBar; }
     TScoreTables& Scores() { return FScores; }

@@ -5,6 +5,7 @@
 #include "GameHost.h"
 #include "Modes.h"
 #include "NStrings.h"
+#include "NullGameHost.h"
 #include "Random.h"
 
 #include <algorithm>
@@ -23,10 +24,12 @@ std::int32_t AddPoints(std::int32_t total, std::int32_t points) {
     return total + points;
 }
 
+TNullBoardHost NoBoard;
+
 } // namespace
 
 TGame::TGame(IGameHost& host, IRandom& random, const TOptions& options)
-    : Host(host), Rng(random), Options(options) {}
+    : Board(&NoBoard), Host(host), Rng(random), Options(options) {}
 
 std::int32_t TGame::Tile(int column, int row) const {
     if (column < 0 || column >= KColumnsWithPreview || row < 0 || row >= KRows) {
@@ -62,8 +65,8 @@ void TGame::InitGame() {
     if (Modus() >= 1 && HasPreview(Modus())) {
         DealPreview();
     }
-    Host.RecalcSpielfeld();
-    Host.RepaintSpielfeld();
+    Board->RecalcSpielfeld();
+    Board->RepaintSpielfeld();
     FGameRunning = true;
     FGameStart = Host.TimeOfDay();
     UpdateScore(-1);
@@ -107,8 +110,8 @@ std::int32_t TGame::FeldMarkTilesBeginningWith(std::int32_t column, std::int32_t
     } else if (!silent) {
         FMarkedCount = count;
         Host.SetStatusText(0, "Das sind " + IntToText(count) + " Felder!");
-        Host.SpielfeldDrawMarkierung();
-        Host.RepaintSpielfeld();
+        Board->SpielfeldDrawMarkierung();
+        Board->RepaintSpielfeld();
     }
     return count;
 }
@@ -146,8 +149,8 @@ void TGame::SpielfeldMouseUp(std::int32_t column, std::int32_t row) {
 }
 
 void TGame::Redraw() {
-    Host.SetNeedsRedraw();
-    Host.RepaintSpielfeld();
+    Board->SetNeedsRedraw();
+    Board->RepaintSpielfeld();
 }
 
 void TGame::RemoveTiles() {

@@ -11,6 +11,7 @@
 
 namespace brimbal {
 
+class IBoardHost;
 class IGameHost;
 
 // Columns 0 to 10 are the playing field; the board keeps one more, column 11, for the preview of
@@ -31,13 +32,21 @@ constexpr char KScoreText[] = "Punkte: ";
 // What panel 0 says when a game becomes a practice game.
 constexpr char KPracticeText[] = "Übungsspiel: kommt nicht in die Highscoreliste";
 
-// The state of one game and its rules. Everything the player sees of it goes through the host.
+// The state of one game and its rules. Everything the player sees of it goes through the board's
+// view and the host, one way.
 class TGame {
 public:
     // The rules read the mode, Quick and Animation from the options as they are at each step.
     TGame(IGameHost& host, IRandom& random, const TOptions& options);
+    TGame(IBoardHost& board, IGameHost& host, IRandom& random, const TOptions& options)
+        : TGame(host, random, options) {
+        Board = &board;
+    }
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
+
+    // The view that draws the board; until one is given, the board is drawn nowhere.
+    void SetBoard(IBoardHost& board) { Board = &board; }
 
     // Deals a new board in the current mode (with a preview when the mode is above 1).
     void InitGame();
@@ -118,6 +127,7 @@ private:
     // The game becomes a practice game, and panel 0 says so.
     void StartPractice();
 
+    IBoardHost* Board;
     IGameHost& Host;
     IRandom& Rng;
     const TOptions& Options;

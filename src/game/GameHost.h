@@ -10,19 +10,12 @@ namespace brimbal {
 constexpr int KAnswerYes = 6; // a new game
 constexpr int KAnswerNo = 7;  // the end
 
-// What the rules need of the window around them. The main window implements it; tests fake it.
+// What the rules need of the window around them, beside the board (IBoardHost). The main window
+// implements it; tests fake it.
 class IGameHost {
 public:
     virtual ~IGameHost() = default;
 
-    // Recomputes the board geometry for the current paint box size; marks the board for a redraw.
-    virtual void RecalcSpielfeld() = 0;
-    // The back buffer must be drawn in full at the next paint.
-    virtual void SetNeedsRedraw() = 0;
-    // Paints the board at once (synchronously).
-    virtual void RepaintSpielfeld() = 0;
-    // Draws the outline of the marked group straight into the back buffer.
-    virtual void SpielfeldDrawMarkierung() = 0;
     // Sets the text of status bar panel 0 (messages) or 1 (score). UTF-8.
     virtual void SetStatusText(int panel, std::string_view text) = 0;
     // Runs the game-over dialogs; KAnswerYes means a new game, anything else the end.

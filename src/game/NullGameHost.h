@@ -2,18 +2,24 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "BoardHost.h"
 #include "GameHost.h"
 
 namespace brimbal {
 
-// A host that shows nothing: for running the rules without a window (benchmarks, tools).
-// Every game over answers with the end of the game.
-class TNullGameHost : public IGameHost {
+// A board that shows nothing: the rules' board until a view is given to them.
+class TNullBoardHost : public IBoardHost {
 public:
     void RecalcSpielfeld() override {}
     void SetNeedsRedraw() override {}
     void RepaintSpielfeld() override {}
     void SpielfeldDrawMarkierung() override {}
+};
+
+// A host that shows nothing: for running the rules without a window (benchmarks, tools).
+// Every game over answers with the end of the game.
+class TNullGameHost : public IGameHost {
+public:
     void SetStatusText(int, std::string_view) override {}
     int GameoverScreen() override { return KAnswerNo; }
     void CloseMainWindow() override {}

@@ -4,8 +4,6 @@
 
 #include "Game.h"
 #include "Palette.h"
-#include "SpielfeldAccessible.h"
-#include "SpielfeldHandler.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -26,15 +24,15 @@ QRect ToRect(const TBox& box) {
 
 } // namespace
 
-TSpielfeld::TSpielfeld(ISpielfeldHandler& handler, QWidget* parent)
-    : QWidget(parent), FHandler(handler) {
+TSpielfeld::TSpielfeld(TGame& game, const TOptions& options, QWidget* parent)
+    : QWidget(parent), FGame(game), FOptions(options) {
     setObjectName("Spielfeld");
     // Every paint covers the whole box with the back buffer: no background to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Keys reach the board when it is clicked or tabbed to, and from the start.
     setFocusPolicy(Qt::StrongFocus);
-    InstallSpielfeldAccessibility();
+    game.SetBoard(*this);
 }
 
 QSize TSpielfeld::sizeHint() const {
@@ -54,7 +52,7 @@ QRect TSpielfeld::PreviewRect(int row) const {
 }
 
 void TSpielfeld::RecalcSpielfeld() {
-    FGeometry.RecalcSpielfeld(width(), height(), FHandler.Options().AnzeigeBitmaps);
+    FGeometry.RecalcSpielfeld(width(), height(), FOptions.AnzeigeBitmaps);
     FNeedsRedraw = true;
 }
 
@@ -72,7 +70,7 @@ void TSpielfeld::RepaintSpielfeld() {
 }
 
 void TSpielfeld::SpielfeldDrawMarkierung() {
-    Renderer.SpielfeldDrawMarkierung(FHandler.Game(), FGeometry);
+    Renderer.SpielfeldDrawMarkierung(FGame, FGeometry);
     MarkingChanged();
 }
 
@@ -96,7 +94,7 @@ void TSpielfeld::paintEvent(QPaintEvent*) {
         SizeChanged(); // moved to a screen with another device pixel ratio
     }
     if (FNeedsRedraw) {
-        Renderer.SpielfeldDraw(FHandler.Game(), FGeometry, FHandler.Options());
+        Renderer.SpielfeldDraw(FGame, FGeometry, FOptions);
         FNeedsRedraw = false;
     }
     QPainter painter(this);
@@ -170,17 +168,22 @@ void TSpielfeld::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         ShowCursor(true);
-        FHandler.SpielfeldCellUp(FCursor); // as a mouse release over the cursor's cell
+        ActOn(FCursor); // as a mouse release over the cursor's cell
         break;
     case Qt::Key_Escape:
         // As a click beside the cells. The frame stays as it is: a mouse player closing a menu
         // or a dialog with Escape has not taken up the keyboard.
-        FHandler.SpielfeldCellUp({});
+        ActOn({});
         break;
     default:
         QWidget::keyPressEvent(event);
         return;
     }
+}
+
+void TSpielfeld::ActOn(TCell cell) {
+    FGame.SpielfeldMouseUp(cell.Column, cell.Row);
+    emit CellActed(cell);
 }
 
 void TSpielfeld::MoveCursor(int column, int row) {
@@ -210,8 +213,8 @@ void TSpielfeld::mouseReleaseEvent(QMouseEvent* event) {
     ShowCursor(false);
     // Any button acts on the cell under the pointer.
     const QPointF position = event->position();
-    FHandler.SpielfeldCellUp(FGeometry.TryToFigureOutTheField(
-        static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))));
+    ActOn(FGeometry.TryToFigureOutTheField(static_cast<int>(std::floor(position.x())),
+                                           static_cast<int>(std::floor(position.y()))));
 }
 
 void TSpielfeld::focusInEvent(QFocusEvent* event) {

@@ -3,31 +3,35 @@
 #pragma once
 
 #include "BoardGeometry.h"
+#include "BoardHost.h"
 #include "BoardRenderer.h"
 
 #include <QWidget>
 
 namespace brimbal {
 
-class ISpielfeldHandler;
+class TGame;
+struct TOptions;
 
 // The paint box of the board, which owns the board's view: the geometry for its size, the
 // renderer with the back buffer, and whether the back buffer needs a full redraw. It copies the
 // back buffer to the screen and draws the keyboard cursor on top of it: a frame around one cell
 // of the field, which the arrow keys move and Space or Return act on as a click would. The cursor
 // shows from the first key press on and hides while the mouse is used. A mouse release or such a
-// key tells the handler the cell it acts on. Assistive technology sees the box as a table of the
-// field's cells.
-class TSpielfeld : public QWidget {
+// key plays the cell it acts on in the game, which then tells the box what to draw; CellActed
+// follows. Assistive technology sees the box as a table of the field's cells.
+class TSpielfeld : public QWidget, public IBoardHost {
     Q_OBJECT
 
 public:
-    explicit TSpielfeld(ISpielfeldHandler& handler, QWidget* parent = nullptr);
+    // The box draws this game with these options, and becomes the game's board.
+    TSpielfeld(TGame& game, const TOptions& options, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    ISpielfeldHandler& Handler() const { return FHandler; }
+    const TGame& Game() const { return FGame; }
+    const TOptions& Options() const { return FOptions; }
     const TBoardGeometry& Geometry() const { return FGeometry; }
     const QImage& BackBuffer() const { return Renderer.BackBuffer(); }
     // Where the last full redraw put the bubble, which the frame leaves uncovered.
@@ -40,17 +44,23 @@ public:
     QRect CellRect(TCell cell) const;
     QRect PreviewRect(int row) const;
 
-    // What the game and the window tell the board. RecalcSpielfeld recomputes the geometry for
-    // the current size and options; SetNeedsRedraw asks for a full redraw at the next paint;
-    // RepaintSpielfeld paints at once; SpielfeldDrawMarkierung draws the outline of the marked
-    // group into the back buffer; OptionChanged follows a switched option.
-    void RecalcSpielfeld();
-    void SetNeedsRedraw() { FNeedsRedraw = true; }
-    void RepaintSpielfeld();
-    void SpielfeldDrawMarkierung();
+    // What the game tells the board. RecalcSpielfeld recomputes the geometry for the current size
+    // and options; SetNeedsRedraw asks for a full redraw at the next paint; RepaintSpielfeld
+    // paints at once; SpielfeldDrawMarkierung draws the outline of the marked group into the back
+    // buffer.
+    void RecalcSpielfeld() override;
+    void SetNeedsRedraw() override { FNeedsRedraw = true; }
+    void RepaintSpielfeld() override;
+    void SpielfeldDrawMarkierung() override;
+    // What the window tells the board: an option was switched.
     void OptionChanged(ESwitchEffect effect);
     // The game has ended: told to assistive technology.
     void GameOver();
+
+signals:
+    // A mouse release or a key has acted on a cell, (-1, -1) for none, and the game has played
+    // it.
+    void CellActed(brimbal::TCell cell);
 
 protected:
     bool event(QEvent* event) override;
@@ -73,8 +83,11 @@ private:
     // drawn anew (tiles removed, a new game).
     void MarkingChanged();
     void BoardChanged();
+    // Plays a click on the cell in the game.
+    void ActOn(TCell cell);
 
-    ISpielfeldHandler& FHandler;
+    TGame& FGame;
+    const TOptions& FOptions;
     TBoardGeometry FGeometry;
     TBoardRenderer Renderer;
     bool FNeedsRedraw = true;

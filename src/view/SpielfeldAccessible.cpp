@@ -6,7 +6,6 @@
 #include "Modes.h"
 #include "Palette.h"
 #include "Spielfeld.h"
-#include "SpielfeldHandler.h"
 
 #include <QAccessibleWidget>
 #include <QMainWindow>
@@ -63,8 +62,7 @@ public:
         if (text != QAccessible::Name || !isValid()) {
             return {};
         }
-        return ColourName(Box->Handler().Game().Tile(Cell.Column, Cell.Row),
-                          Box->Handler().Options()) +
+        return ColourName(Box->Game().Tile(Cell.Column, Cell.Row), Box->Options()) +
                QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
     QRect rect() const override { return isValid() ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
@@ -90,7 +88,7 @@ public:
     }
 
     bool isSelected() const override {
-        return isValid() && Box->Handler().Game().IsMarked(Cell.Column, Cell.Row);
+        return isValid() && Box->Game().IsMarked(Cell.Column, Cell.Row);
     }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -135,8 +133,7 @@ public:
 
     QString text(QAccessible::Text text) const override {
         if (text == QAccessible::Description) {
-            return Box->Handler().Game().GameRunning() ? QString()
-                                                       : QStringLiteral("Spiel zu Ende");
+            return Box->Game().GameRunning() ? QString() : QStringLiteral("Spiel zu Ende");
         }
         return QAccessibleWidget::text(text);
     }
@@ -187,7 +184,7 @@ public:
         QList<QAccessibleInterface*> cells;
         for (int index = 0; index < KCells; ++index) {
             const TCell cell = TBoardGeometry::CellOfIndex(index);
-            if (Box->Handler().Game().IsMarked(cell.Column, cell.Row)) {
+            if (Box->Game().IsMarked(cell.Column, cell.Row)) {
                 cells << child(index);
             }
         }
@@ -221,14 +218,14 @@ private:
 };
 
 bool HasPreview(const TSpielfeld* box) {
-    return brimbal::HasPreview(box->Handler().Game().Modus());
+    return brimbal::HasPreview(box->Game().Modus());
 }
 
 // The rows of the preview column that hold a ball, from the top.
 QList<int> PreviewRows(const TSpielfeld* box) {
     QList<int> rows;
     for (int row = 0; row < KRows; ++row) {
-        if (box->Handler().Game().Tile(KPreviewColumn, row) > 0) {
+        if (box->Game().Tile(KPreviewColumn, row) > 0) {
             rows << row;
         }
     }
@@ -245,8 +242,7 @@ public:
         if (text != QAccessible::Name || !Box) {
             return {};
         }
-        return ColourName(Box->Handler().Game().Tile(KPreviewColumn, Row),
-                          Box->Handler().Options()) +
+        return ColourName(Box->Game().Tile(KPreviewColumn, Row), Box->Options()) +
                QStringLiteral(", Zeile %1").arg(Row + 1);
     }
     QRect rect() const override { return Box ? OnScreen(Box, Box->PreviewRect(Row)) : QRect(); }

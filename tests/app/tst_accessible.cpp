@@ -101,8 +101,8 @@ void TestAccessible::init() {
     QApplication::setActiveWindow(Frm.get());
     QVERIFY(QTest::qWaitForWindowActive(Frm.get()));
     LoadBoardPicture(Frm->Game(), KBoard);
-    Frm->SetNeedsRedraw();
-    Frm->RepaintSpielfeld();
+    Frm->Spielfeld()->SetNeedsRedraw();
+    Frm->Spielfeld()->RepaintSpielfeld();
     Events.clear();
     Spoken.clear();
 }

@@ -53,8 +53,8 @@ std::unique_ptr<TFrmMain> ShownWindow(const TBoardPicture& board) {
         return nullptr;
     }
     LoadBoardPicture(frm->Game(), board);
-    frm->SetNeedsRedraw();
-    frm->RepaintSpielfeld();
+    frm->Spielfeld()->SetNeedsRedraw();
+    frm->Spielfeld()->RepaintSpielfeld();
     return frm;
 }
 

@@ -310,8 +310,8 @@ void TestMainWindow::greying() {
 void TestMainWindow::clickMarksAndRemoves() {
     Show();
     LoadBoardPicture(Frm->Game(), KSmallBoard);
-    Frm->SetNeedsRedraw();
-    Frm->RepaintSpielfeld();
+    Frm->Spielfeld()->SetNeedsRedraw();
+    Frm->Spielfeld()->RepaintSpielfeld();
     TStatusBar* bar = Frm->StatusBar();
 
     QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, TilePixel(6, 10));
@@ -352,7 +352,7 @@ void TestMainWindow::repaintKeepsBackBuffer() {
     Frm->Game().SetTile(0, 0, Frm->Game().Tile(0, 0) % KColours + 1);
     Frm->Spielfeld()->repaint();
     QCOMPARE(Frm->Spielfeld()->BackBuffer(), before);
-    Frm->SetNeedsRedraw();
+    Frm->Spielfeld()->SetNeedsRedraw();
     Frm->Spielfeld()->repaint();
     QVERIFY(Frm->Spielfeld()->BackBuffer() != before);
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "BoardHost.h"
 #include "GameHost.h"
 #include "Random.h"
 
@@ -12,8 +13,8 @@
 
 namespace brimbal {
 
-// Records every call of the rules as one line, in order.
-class TFakeGameHost : public IGameHost {
+// Records every call of the rules, to the board and to the window, as one line, in order.
+class TFakeGameHost : public IBoardHost, public IGameHost {
 public:
     QStringList Calls;
     QString Panel0 = "<Hint>";

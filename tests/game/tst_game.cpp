@@ -36,7 +36,7 @@ struct TFixture {
     TFakeGameHost Host;
     TScriptedRandom Rng;
     TOptions Options;
-    TGame Game{Host, Rng, Options};
+    TGame Game{Host, Host, Rng, Options};
 
     bool Load(const QStringList& rows, int modus = 1) {
         Options.Modus = modus;
@@ -218,7 +218,7 @@ void TestGame::dealPreviewCounts() {
     TRandom rng(2026);
     TOptions options;
     options.Modus = 2;
-    TGame game(host, rng, options);
+    TGame game(host, host, rng, options);
     int counts[12] = {};
     for (int deal = 0; deal < 11000; ++deal) {
         for (int row = 0; row < KRows; ++row) {
@@ -701,7 +701,7 @@ void TestGame::practice() {
         TRandom player(seed + 100);
         TOptions options;
         options.Modus = modus;
-        TGame game(host, rng, options);
+        TGame game(host, host, rng, options);
         game.InitGame();
         QList<QStringList> states{StateOf(game, rng)};
         QList<QPoint> cells;

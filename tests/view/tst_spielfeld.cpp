@@ -4,7 +4,6 @@
 #include "Game.h"
 #include "Options.h"
 #include "Spielfeld.h"
-#include "SpielfeldHandler.h"
 
 #include <QtTest>
 
@@ -12,19 +11,20 @@ using namespace brimbal;
 
 namespace {
 
-class TRecordingHandler : public ISpielfeldHandler {
-public:
-    QStringList Calls;
-    void SpielfeldCellUp(TCell cell) override {
-        Calls << QString("cell %1,%2").arg(cell.Column).arg(cell.Row);
-    }
-    const TGame& Game() const override { return FGame; }
-    const TOptions& Options() const override { return FOptions; }
-
+// A paint box on a game of its own, recording the cells it acts on.
+struct TRecordingHandler {
     TFakeGameHost Host;
     TScriptedRandom Rng;
     TOptions FOptions;
     TGame FGame{Host, Rng, FOptions};
+    TSpielfeld Box{FGame, FOptions};
+    QStringList Calls;
+
+    TRecordingHandler() {
+        QObject::connect(&Box, &TSpielfeld::CellActed, [this](TCell cell) {
+            Calls << QString("cell %1,%2").arg(cell.Column).arg(cell.Row);
+        });
+    }
 };
 
 // Presses the keys of a sequence such as "Right Right Down Space", "^Right" with Ctrl and
@@ -77,7 +77,7 @@ void TestSpielfeld::mouseRelease() {
     QFETCH(Qt::MouseButton, button);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     TRecordingHandler handler;
-    TSpielfeld spielfeld(handler);
+    TSpielfeld& spielfeld = handler.Box;
     spielfeld.resize(637, 485);
     spielfeld.RecalcSpielfeld();
     QTest::mouseClick(&spielfeld, button, modifiers, QPoint(30, 27));
@@ -86,7 +86,7 @@ void TestSpielfeld::mouseRelease() {
 
 void TestSpielfeld::repaintIsSynchronous() {
     TRecordingHandler handler;
-    TSpielfeld spielfeld(handler);
+    TSpielfeld& spielfeld = handler.Box;
     spielfeld.resize(100, 80);
     spielfeld.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spielfeld));
@@ -131,7 +131,7 @@ void TestSpielfeld::keys() {
     QFETCH(QPoint, cursor);
     QFETCH(QStringList, calls);
     TRecordingHandler handler;
-    TSpielfeld spielfeld(handler);
+    TSpielfeld& spielfeld = handler.Box;
     spielfeld.resize(637, 485);
     spielfeld.show();
     QVERIFY(QTest::qWaitForWindowExposed(&spielfeld));
@@ -145,7 +145,7 @@ void TestSpielfeld::keys() {
 // The cursor hides while the mouse is used, and keeps its cell for the next key.
 void TestSpielfeld::mouseHidesCursor() {
     TRecordingHandler handler;
-    TSpielfeld spielfeld(handler);
+    TSpielfeld& spielfeld = handler.Box;
     spielfeld.resize(637, 485);
     Press(&spielfeld, "Right Right Down");
     QVERIFY(spielfeld.CursorShown());
