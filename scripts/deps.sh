@@ -10,6 +10,7 @@ set -euo pipefail
 packages=(
     cmake g++ make ninja-build ccache clang-format
     qt6-base-dev qt6-base-private-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
+    qt6-l10n-tools qt6-tools-dev
     libbenchmark-dev
     fonts-liberation
     xvfb xauth

@@ -70,35 +70,33 @@ void TFrmAbout::changeEvent(QEvent* event) {
 
 void TFrmAbout::CreateControls() {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("Über Brimbal..."));
+    setWindowTitle(tr("Über Brimbal..."));
 
     // Created first, so that it comes first in the tab order.
-    FButton1 = new QPushButton(QStringLiteral("OK"), this);
+    FButton1 = new QPushButton(tr("OK"), this);
     FButton1->setObjectName(QStringLiteral("Button1"));
     // Enter clicks the default button; Esc closes the dialog as the button does.
     FButton1->setDefault(true);
     connect(FButton1, &QPushButton::clicked, this, &TFrmAbout::Button1Click);
 
-    FGroupBox3 = new QGroupBox(QStringLiteral("Version"), this);
+    FGroupBox3 = new QGroupBox(tr("Version"), this);
     FGroupBox3->setObjectName(QStringLiteral("GroupBox3"));
     FLVersion = NewLabel<QLabel>(FGroupBox3, "LVersion",
-                                 QStringLiteral("Brimbal Version (wird zur Laufzeit eingetragen)"));
+                                 tr("Brimbal Version (wird zur Laufzeit eingetragen)"));
     QFont bold;
     bold.setBold(true);
     FLVersion->setFont(bold);
-    FLCopy = NewLabel<QLabel>(FGroupBox3, "LCopy",
-                              QStringLiteral("Copyright (wird zur Laufzeit eingetragen)"));
-    FLabel6 = NewLabel<QLabel>(FGroupBox3, "Label6", QStringLiteral("Alle Rechte vorbehalten"));
+    FLCopy = NewLabel<QLabel>(FGroupBox3, "LCopy", tr("Copyright (wird zur Laufzeit eingetragen)"));
+    FLabel6 = NewLabel<QLabel>(FGroupBox3, "Label6", tr("Alle Rechte vorbehalten"));
 
-    FGroupBox1 = new QGroupBox(QStringLiteral("Weitere Informationen"), this);
+    FGroupBox1 = new QGroupBox(tr("Weitere Informationen"), this);
     FGroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     FURLLabel1 = NewLabel<TURLLabel>(FGroupBox1, "URLLabel1", KHomePage);
     FURLLabel1->SetURL(KHomePage);
-    FURLLabel2 = NewLabel<TURLLabel>(FGroupBox1, "URLLabel2", QStringLiteral("Neue Versionen"));
+    FURLLabel2 = NewLabel<TURLLabel>(FGroupBox1, "URLLabel2", tr("Neue Versionen"));
     FURLLabel2->SetURL(KNewVersionsPage);
-    FURLLabel3 = NewLabel<TURLLabel>(
-        FGroupBox1, "URLLabel3",
-        QStringLiteral("Computerspiele am Arbeitsplatz erhöhen die Motivation"));
+    FURLLabel3 = NewLabel<TURLLabel>(FGroupBox1, "URLLabel3",
+                                     tr("Computerspiele am Arbeitsplatz erhöhen die Motivation"));
     FURLLabel3->SetURL(KArticlePage);
 
     // The form's design: the labels within their group boxes, then the boxes and the button.
@@ -131,7 +129,7 @@ void TFrmAbout::FormCreate(const IVersionSource& version) {
         FLVersion->setText(*productName);
     }
     if (const auto fileVersion = version.Query(KVersionBlock, QStringLiteral("FileVersion"))) {
-        FLVersion->setText(FLVersion->text() + QStringLiteral(" Version ") + *fileVersion);
+        FLVersion->setText(tr("%1 Version %2").arg(FLVersion->text(), *fileVersion));
     }
     if (const auto legalCopyright =
             version.Query(KVersionBlock, QStringLiteral("LegalCopyright"))) {

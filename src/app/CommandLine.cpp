@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 
 #include "BuiltInVersion.h"
+#include "Language.h"
 
 #include <algorithm>
 #include <array>
@@ -59,14 +60,24 @@ TCommand ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string HelpText() {
-    return "Aufruf: brimbal [OPTION]\n"
-           "Brimbal, ein Denkspiel für eine Person: Gruppen gleichfarbiger Kugeln abräumen.\n"
-           "\n"
-           "  -h, --help     diese Hilfe zeigen und beenden\n"
-           "  -v, --version  Namen und Version zeigen und beenden\n"
-           "\n"
-           "Ohne Option startet das Spiel. Ein unbekanntes Argument wird gemeldet und\n"
-           "übergangen; die allgemeinen Qt-Optionen (etwa -style) wirken wie gewohnt.\n";
+    return TranslateEarly(
+               "CommandLine",
+               QT_TRANSLATE_NOOP(
+                   "CommandLine",
+                   "Aufruf: brimbal [OPTION]\n"
+                   "Brimbal, ein Denkspiel für eine Person: Gruppen gleichfarbiger Kugeln "
+                   "abräumen.\n"
+                   "\n"
+                   "  -h, --help     diese Hilfe zeigen und beenden\n"
+                   "  -v, --version  Namen und Version zeigen und beenden\n"
+                   "\n"
+                   "Ohne Option startet das Spiel. Ein unbekanntes Argument wird gemeldet und\n"
+                   "übergangen; die allgemeinen Qt-Optionen (etwa -style) wirken wie gewohnt.\n"
+                   "\n"
+                   "Das Spiel spricht Deutsch, Englisch und Französisch, in der Sprache des\n"
+                   "Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Eine andere wählt etwa:\n"
+                   "  LANGUAGE=en brimbal\n"))
+        .toStdString();
 }
 
 std::string VersionText() {
@@ -78,7 +89,11 @@ std::string VersionText() {
 }
 
 std::string UnknownArgumentText(const std::string& argument) {
-    return "brimbal: unbekanntes Argument „" + argument + "“ wird übergangen";
+    return TranslateEarly("CommandLine",
+                          QT_TRANSLATE_NOOP("CommandLine",
+                                            "brimbal: unbekanntes Argument „%1“ wird übergangen"))
+        .arg(QString::fromLocal8Bit(argument.c_str()))
+        .toStdString();
 }
 
 std::optional<int> RunCommandLine(int argc, const char* const* argv) {

@@ -21,7 +21,7 @@ enum class TCommand {
 // is never read as ours.
 TCommand ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The short German usage text that --help prints, ending with a line break.
+// The short usage text that --help prints in the desktop's language, ending with a line break.
 std::string HelpText();
 // The product name and file version from the program's version data: "Brimbal 1.5.0.0".
 std::string VersionText();

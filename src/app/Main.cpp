@@ -6,6 +6,7 @@
 #include "Announcer.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
+#include "GameWords.h"
 #include "Modes.h"
 #include "Spielfeld.h"
 #include "SpielfeldAccessible.h"
@@ -46,14 +47,14 @@ public:
 // Tells the player that the save failed, where and why; true when the player wants to try again.
 bool AskRetrySave(QWidget* parent, const TSettingsStore& store, bool closing) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimbal"),
-                    QStringLiteral("Die Highscores und Einstellungen konnten nicht gespeichert "
-                                   "werden.\n\nDatei: %1\nGrund: %2")
+                    TFrmMain::tr("Die Highscores und Einstellungen konnten nicht gespeichert "
+                                 "werden.\n\nDatei: %1\nGrund: %2")
                         .arg(store.Where(), store.Problem()),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* retry = box.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
-    QPushButton* goOn = box.addButton(closing ? QStringLiteral("&Ohne Speichern beenden")
-                                              : QStringLiteral("Ohne Speichern &weiterspielen"),
+    QPushButton* retry = box.addButton(TFrmMain::tr("&Wiederholen"), QMessageBox::AcceptRole);
+    QPushButton* goOn = box.addButton(closing ? TFrmMain::tr("&Ohne Speichern beenden")
+                                              : TFrmMain::tr("Ohne Speichern &weiterspielen"),
                                       QMessageBox::RejectRole);
     box.setDefaultButton(retry);
     box.setEscapeButton(goOn);
@@ -94,11 +95,11 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
 
 TFrmMain::~TFrmMain() = default;
 
-QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* hint,
+QAction* TFrmMain::AddAction(const char* name, const QString& caption, const QString& hint,
                              const QKeySequence& keys, void (TFrmMain::*handler)()) {
-    auto* action = new QAction(QString::fromUtf8(caption), this);
+    auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setStatusTip(QString::fromUtf8(hint));
+    action->setStatusTip(hint);
     action->setShortcut(keys);
     if (handler) {
         connect(action, &QAction::triggered, this, handler);
@@ -107,28 +108,29 @@ QAction* TFrmMain::AddAction(const char* name, const char* caption, const char* 
 }
 
 void TFrmMain::CreateActions() {
-    DateiNeu = AddAction("DateiNeu", "&Neu", "Neues Spiel", Qt::CTRL | Qt::Key_N,
+    DateiNeu = AddAction("DateiNeu", tr("&Neu"), tr("Neues Spiel"), Qt::CTRL | Qt::Key_N,
                          &TFrmMain::DateiNeuClick);
     DateiZuruecknehmen =
-        AddAction("DateiZuruecknehmen", "&Zurücknehmen", "Nimmt den letzten Zug zurück",
+        AddAction("DateiZuruecknehmen", tr("&Zurücknehmen"), tr("Nimmt den letzten Zug zurück"),
                   Qt::CTRL | Qt::Key_Z, &TFrmMain::DateiZuruecknehmenClick);
-    DateiWiederherstellen = AddAction("DateiWiederherstellen", "Wiede&rherstellen",
-                                      "Macht den zurückgenommenen Zug noch einmal",
+    DateiWiederherstellen = AddAction("DateiWiederherstellen", tr("Wiede&rherstellen"),
+                                      tr("Macht den zurückgenommenen Zug noch einmal"),
                                       Qt::CTRL | Qt::Key_Y, &TFrmMain::DateiWiederherstellenClick);
-    DateiWiederholen = AddAction("DateiWiederholen", "Spiel &wiederholen",
-                                 "Beginnt dasselbe Spiel noch einmal von vorn", {},
+    DateiWiederholen = AddAction("DateiWiederholen", tr("Spiel &wiederholen"),
+                                 tr("Beginnt dasselbe Spiel noch einmal von vorn"), {},
                                  &TFrmMain::DateiWiederholenClick);
-    DateiHighscore = AddAction("DateiHighscore", "Highscoreliste...", "", Qt::CTRL | Qt::Key_H,
-                               &TFrmMain::DateiHighscoreClick);
-    DateiBeenden = AddAction("DateiBeenden", "&Beenden", "Beendet das Spiel", Qt::CTRL | Qt::Key_Q,
-                             &TFrmMain::DateiBeendenClick);
+    DateiHighscore = AddAction("DateiHighscore", tr("Highscoreliste..."), QString(),
+                               Qt::CTRL | Qt::Key_H, &TFrmMain::DateiHighscoreClick);
+    DateiBeenden = AddAction("DateiBeenden", tr("&Beenden"), tr("Beendet das Spiel"),
+                             Qt::CTRL | Qt::Key_Q, &TFrmMain::DateiBeendenClick);
 
     // The modes show check marks, not radio marks, so the group does not exclude; SetModus
     // sets the marks.
     OptionenModus = new QActionGroup(this);
     OptionenModus->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const TMode& mode : KModes) {
-        QAction* item = AddAction(mode.ActionName, mode.Caption, mode.Hint);
+        QAction* item =
+            AddAction(mode.ActionName, TGameWords::ModeCaption(mode), TGameWords::ModeHint(mode));
         item->setCheckable(true);
         item->setShortcut(QKeySequence(QString(QLatin1Char(mode.Key))));
         item->setEnabled(mode.Enabled);
@@ -138,14 +140,15 @@ void TFrmMain::CreateActions() {
     connect(OptionenModus, &QActionGroup::triggered, this, &TFrmMain::OptionenModusClick);
 
     HilfeSpielregeln =
-        AddAction("HilfeSpielregeln", "&Spielregeln...", "Zeigt die Spielregeln an.");
+        AddAction("HilfeSpielregeln", tr("&Spielregeln..."), tr("Zeigt die Spielregeln an."));
     HilfeSpielregeln->setEnabled(false);
-    HilfeUeber = AddAction("HilfeUeber", "Ü&ber...", "Zeigt Informationen über das Programm an.",
-                           {}, &TFrmMain::HilfeUeberClick);
+    HilfeUeber =
+        AddAction("HilfeUeber", tr("Ü&ber..."), tr("Zeigt Informationen über das Programm an."), {},
+                  &TFrmMain::HilfeUeberClick);
 }
 
 void TFrmMain::CreateMenus() {
-    QMenu* datei = menuBar()->addMenu("&Datei");
+    QMenu* datei = menuBar()->addMenu(tr("&Datei"));
     datei->setObjectName("Datei1");
     datei->addActions({DateiNeu, DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
     datei->addSeparator();
@@ -153,7 +156,7 @@ void TFrmMain::CreateMenus() {
     datei->addSeparator();
     datei->addAction(DateiBeenden);
 
-    QMenu* modus = menuBar()->addMenu("Spiel&modus");
+    QMenu* modus = menuBar()->addMenu(tr("Spiel&modus"));
     modus->setObjectName("OptionenModus");
     for (QAction* item : OptionenModus->actions()) {
         if (FindMode(item->data().toInt())->SeparatorBefore) {
@@ -162,14 +165,14 @@ void TFrmMain::CreateMenus() {
         modus->addAction(item);
     }
 
-    QMenu* optionen = menuBar()->addMenu("&Optionen");
+    QMenu* optionen = menuBar()->addMenu(tr("&Optionen"));
     optionen->setObjectName("Optionen1");
-    QMenu* anzeige = optionen->addMenu("Anzeige");
+    QMenu* anzeige = optionen->addMenu(tr("Anzeige"));
     anzeige->setObjectName("OptionenAnzeige");
     AddSwitchItems(anzeige, ESwitchMenu::Anzeige);
     AddSwitchItems(optionen, ESwitchMenu::Optionen);
 
-    QMenu* hilfe = menuBar()->addMenu("&Hilfe");
+    QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     hilfe->setObjectName("Hilfe1");
     hilfe->addAction(HilfeSpielregeln);
     hilfe->addSeparator();
@@ -191,7 +194,8 @@ void TFrmMain::AddSwitchItems(QMenu* menu, ESwitchMenu where) {
         if (option.SeparatorBefore) {
             menu->addSeparator();
         }
-        QAction* item = AddAction(option.ActionName, option.Caption, option.Hint);
+        QAction* item = AddAction(option.ActionName, TGameWords::SwitchCaption(option),
+                                  TGameWords::SwitchHint(option));
         item->setCheckable(true);
         item->setEnabled(option.Enabled);
         connect(item, &QAction::triggered, this,
@@ -217,7 +221,7 @@ void TFrmMain::GiveBoardTheKeys() {
 }
 
 void TFrmMain::AnnounceNewGame(std::int32_t mode) {
-    FAnnouncer->Add(QStringLiteral("Neues Spiel im Modus ") + QString::fromUtf8(ModeTitle(mode)));
+    FAnnouncer->Add(tr("Neues Spiel im Modus %1").arg(TGameWords::ModeTitle(mode)));
 }
 
 void TFrmMain::FormCreate() {
@@ -250,7 +254,7 @@ void TFrmMain::LoadSettings() {
     if (!Keeper.Load()) {
         // A file that cannot be read is told once; the game starts with the defaults. The
         // panel is narrow: the reason comes first, and the whole text shows as its tool tip.
-        FStatusBar->SetPanelText(0, QStringLiteral("Einstellungen nicht lesbar: %1 (%2)")
+        FStatusBar->SetPanelText(0, tr("Einstellungen nicht lesbar: %1 (%2)")
                                         .arg(Keeper.Store().Problem(),
                                              QDir::toNativeSeparators(Keeper.Store().Where())));
         FStatusBar->Panel(0)->setToolTip(FStatusBar->PanelText(0));
@@ -331,13 +335,13 @@ void TFrmMain::HilfeUeberClick() {
 // Practice
 
 void TFrmMain::ShowPractice() {
-    setWindowTitle(QStringLiteral("Brimbal - ") + QString::fromUtf8(ModeTitle(FOptions.Modus)) +
-                   (FGame.Practice() ? QStringLiteral(" (Übung)") : QString()));
+    const QString title = QStringLiteral("Brimbal - ") + TGameWords::ModeTitle(FOptions.Modus);
+    setWindowTitle(FGame.Practice() ? tr("%1 (Übung)").arg(title) : title);
     DateiZuruecknehmen->setEnabled(FGame.CanTakeBack());
     DateiWiederherstellen->setEnabled(FGame.CanRedo());
     DateiWiederholen->setEnabled(FGame.GameRunning());
     // The practice message ends with its game; any other message stays.
-    if (!FGame.Practice() && FStatusBar->PanelText(0) == QString::fromUtf8(KPracticeText)) {
+    if (!FGame.Practice() && FStatusBar->PanelText(0) == TGameWords::News(ENews::Practice, 0)) {
         FStatusBar->SetPanelText(0, QString());
     }
 }
@@ -349,9 +353,9 @@ void TFrmMain::GameStepDone() {
 
 // The game's host
 
-void TFrmMain::SetStatusText(int panel, std::string_view text) {
-    const QString message = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    FStatusBar->SetPanelText(panel, message);
+void TFrmMain::Report(ENews news, std::int32_t value) {
+    const QString message = TGameWords::News(news, value);
+    FStatusBar->SetPanelText(news == ENews::Score ? 1 : 0, message);
     FAnnouncer->Add(message); // the game's messages and the score are told as they change
 }
 
@@ -360,7 +364,7 @@ int TFrmMain::GameoverScreen() {
     ShowPractice(); // nothing to take back or play again once the game is over
     // The last removal's points and the final score are told with the end, before a dialog
     // opens and speaks for itself.
-    FAnnouncer->Add(QStringLiteral("Spiel zu Ende"));
+    FAnnouncer->Add(tr("Spiel zu Ende"));
     FAnnouncer->Announce();
     const int answer = FGame.Practice() ? PracticeGameoverScreen(this, FGame.Total()) : FileScore();
     if (answer == KAnswerYes) {

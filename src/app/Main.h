@@ -81,7 +81,7 @@ public:
     }
 
     // IGameHost
-    void SetStatusText(int panel, std::string_view text) override;
+    void Report(ENews news, std::int32_t value) override;
     int GameoverScreen() override;
     void CloseMainWindow() override { close(); }
     double TimeOfDay() override { return Clock(); }
@@ -124,7 +124,7 @@ private:
     void GiveBoardTheKeys();
     // What a screen reader is told when a new game begins.
     void AnnounceNewGame(std::int32_t mode);
-    QAction* AddAction(const char* name, const char* caption, const char* hint,
+    QAction* AddAction(const char* name, const QString& caption, const QString& hint,
                        const QKeySequence& keys = {}, void (TFrmMain::*handler)() = nullptr);
     // Check marks and enabled states of the option items, from the options.
     void ShowOptions();

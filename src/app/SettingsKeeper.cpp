@@ -21,10 +21,10 @@ bool TSettingsKeeper::Save(ESaveMoment moment) {
         if (EndingWithoutPlayer) {
             if (!SaveFailureReported) {
                 SaveFailureReported = true;
-                std::fprintf(stderr,
-                             "Brimbal: Die Einstellungen konnten nicht gespeichert werden "
-                             "(%s: %s).\n",
-                             qPrintable(FStore.Where()), qPrintable(FStore.Problem()));
+                const QString text =
+                    tr("Brimbal: Die Einstellungen konnten nicht gespeichert werden (%1: %2).")
+                        .arg(FStore.Where(), FStore.Problem());
+                std::fprintf(stderr, "%s\n", qPrintable(text));
             }
             return false;
         }

@@ -5,6 +5,8 @@
 #include "GameoverFlow.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <utility>
 
@@ -15,6 +17,8 @@ namespace brimbal {
 // The player is asked whether to try a failed save again; when the program ends without the
 // player, the failure is reported on standard error, once.
 class TSettingsKeeper {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsKeeper)
+
 public:
     // When a save is made, which tells how a failure is reported.
     enum class ESaveMoment {

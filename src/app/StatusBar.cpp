@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "StatusBar.h"
 
-#include "Game.h"
+#include "GameWords.h"
 #include "NStrings.h"
 
 #include <QEvent>
@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string>
 
 namespace brimbal {
 
@@ -28,10 +27,14 @@ std::int64_t ElapsedMs(double from, double to) {
     return ((ms % KMillisecondsPerDay) + KMillisecondsPerDay) % KMillisecondsPerDay;
 }
 
-std::string DurationTextOf(std::int64_t ms) {
-    return DurationText(static_cast<std::uint16_t>(ms / 3600000),
-                        static_cast<std::uint16_t>((ms / 60000) % 60),
-                        static_cast<std::uint16_t>((ms / 1000) % 60));
+QString DurationTextOf(std::int64_t ms) {
+    return QString::fromStdString(DurationText(static_cast<std::uint16_t>(ms / 3600000),
+                                               static_cast<std::uint16_t>((ms / 60000) % 60),
+                                               static_cast<std::uint16_t>((ms / 1000) % 60)));
+}
+
+QString RunTimeText(const QString& duration) {
+    return TStatusBar::tr("Programmlaufzeit: %1").arg(duration);
 }
 
 } // namespace
@@ -39,10 +42,10 @@ std::string DurationTextOf(std::int64_t ms) {
 QString ClockText(double gameStart, double programStart, bool gameRunning,
                   const std::function<double()>& now) {
     const std::int64_t game = ElapsedMs(gameStart, now());
-    const std::string text = (game / 1000) % 60 % 5 != 0 && gameRunning
-                                 ? KGameTimeText + DurationTextOf(game)
-                                 : KRunTimeText + DurationTextOf(ElapsedMs(programStart, now()));
-    return QString::fromStdString(text);
+    if ((game / 1000) % 60 % 5 != 0 && gameRunning) {
+        return TStatusBar::tr("Spielzeit: %1").arg(DurationTextOf(game));
+    }
+    return RunTimeText(DurationTextOf(ElapsedMs(programStart, now())));
 }
 
 double SystemTimeOfDay() {
@@ -53,10 +56,11 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
     setObjectName("StatusBar");
     // The panels are placed by hand: a layout would give the window a minimum width.
     setSizeGripEnabled(false);
-    const std::string texts[KPanels] = {"<Hint>", KScoreText + std::string("#####"),
-                                        KRunTimeText + std::string("0s")};
+    const QString texts[KPanels] = {QStringLiteral("<Hint>"),
+                                    TGameWords::Score(QStringLiteral("#####")),
+                                    RunTimeText(QStringLiteral("0s"))};
     for (int panel = 0; panel < KPanels; ++panel) {
-        auto* label = new QLabel(QString::fromStdString(texts[panel]), this);
+        auto* label = new QLabel(texts[panel], this);
         label->setObjectName(QString("Panel%1").arg(panel));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setIndent(2);

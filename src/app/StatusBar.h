@@ -10,11 +10,6 @@ class QLabel;
 
 namespace brimbal {
 
-// What the clock in panel 2 says before the game time or the program's running time. The score
-// in panel 1 follows KScoreText (Game.h).
-constexpr char KGameTimeText[] = "Spielzeit: ";
-constexpr char KRunTimeText[] = "Programmlaufzeit: ";
-
 // The clock's text at a tick: the game time while a game runs, but the program's running time
 // in the seconds of the game time that are a multiple of five and when no game runs. Times of
 // day are in days since midnight; now is read for each of the two times.

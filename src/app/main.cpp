@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #include "Main.h"
 #include "CommandLine.h"
+#include "Language.h"
 #include "ProgramIcon.h"
-#include "QtTranslations.h"
 #include "SettingsFolder.h"
 #include "SignalCloser.h"
 
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     brimbal::ReportUnknownArguments(argc, argv);
-    brimbal::InstallQtTranslations();
+    brimbal::InstallTranslations(brimbal::DesktopLanguage());
     QApplication::setOrganizationName(brimbal::KSettingsFolder);
     QApplication::setApplicationName("Brimbal");
     QApplication::setApplicationVersion(BRIMBAL_VERSION);

@@ -4,7 +4,6 @@
 
 #include "GameHost.h"
 #include "Modes.h"
-#include "NStrings.h"
 #include "NullGameHost.h"
 #include "Random.h"
 
@@ -105,11 +104,11 @@ std::int32_t TGame::FeldMarkTilesBeginningWith(std::int32_t column, std::int32_t
     if (count < 2) {
         DeselectAll();
         if (!silent) {
-            Host.SetStatusText(0, "Zuwenig aneinanderhängende!");
+            Host.Report(IGameHost::ENews::TooFew, 0);
         }
     } else if (!silent) {
         FMarkedCount = count;
-        Host.SetStatusText(0, "Das sind " + IntToText(count) + " Felder!");
+        Host.Report(IGameHost::ENews::Marked, count);
         Board->SpielfeldDrawMarkierung();
         Board->RepaintSpielfeld();
     }
@@ -232,13 +231,13 @@ void TGame::UpdateScore(std::int32_t n) {
             FMaxGroup = n;
         }
         FTotal = AddPoints(FTotal, points);
-        Host.SetStatusText(0, "Du bekommst dafür " + IntToText(points) + " Punkte.");
+        Host.Report(IGameHost::ENews::Points, points);
     }
     ShowScore();
 }
 
 void TGame::ShowScore() {
-    Host.SetStatusText(1, KScoreText + IntToText(FTotal));
+    Host.Report(IGameHost::ENews::Score, FTotal);
 }
 
 bool TGame::CheckForGameover() {
@@ -294,7 +293,7 @@ void TGame::Restore(const TSnapshot& snapshot) {
 
 void TGame::StartPractice() {
     FPractice = true;
-    Host.SetStatusText(0, KPracticeText);
+    Host.Report(IGameHost::ENews::Practice, 0);
 }
 
 bool TGame::TakeBack() {

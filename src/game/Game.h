@@ -27,11 +27,6 @@ constexpr bool InField(std::int32_t column, std::int32_t row) {
     return column >= 0 && column < KFieldColumns && row >= 0 && row < KRows;
 }
 
-// What panel 1 of the status bar says before the score.
-constexpr char KScoreText[] = "Punkte: ";
-// What panel 0 says when a game becomes a practice game.
-constexpr char KPracticeText[] = "Übungsspiel: kommt nicht in die Highscoreliste";
-
 // The state of one game and its rules. Everything the player sees of it goes through the board's
 // view and the host, one way.
 class TGame {

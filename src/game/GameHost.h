@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
-#include <string_view>
+#include <cstdint>
 
 namespace brimbal {
 
@@ -16,8 +16,15 @@ class IGameHost {
 public:
     virtual ~IGameHost() = default;
 
-    // Sets the text of status bar panel 0 (messages) or 1 (score). UTF-8.
-    virtual void SetStatusText(int panel, std::string_view text) = 0;
+    // What happened, for the window to tell the player: the rules say no words.
+    enum class ENews {
+        Marked,   // a group of value tiles is marked
+        TooFew,   // the tile clicked has no equal neighbour
+        Points,   // a removal gained value points
+        Score,    // the score is value now
+        Practice, // the game has become a practice game
+    };
+    virtual void Report(ENews news, std::int32_t value) = 0;
     // Runs the game-over dialogs; KAnswerYes means a new game, anything else the end.
     virtual int GameoverScreen() = 0;
     // Asks the main window to close; returns to the caller.

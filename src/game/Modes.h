@@ -2,14 +2,17 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "Translatable.h"
+
 #include <cstdint>
 #include <iterator>
 
 namespace brimbal {
 
 // A game mode as the player meets it: its menu item, its name in the window's title, the name
-// of its high score list, and whether it has a preview column. Each mode keeps a high score list
-// of its own.
+// of its high score list, and whether it has a preview column. The texts are German, marked for
+// the translation tools; the app shows them translated (TGameWords). Each mode keeps a high score
+// list of its own.
 struct TMode {
     std::int32_t Number;
     const char* ActionName; // the menu item's object name
@@ -23,15 +26,24 @@ struct TMode {
     bool Preview; // refills the field from a preview column shown in the left margin, not empty
 };
 
+// The context in which the translation tools file the table's texts.
+inline constexpr char KModesContext[] = "Modes";
+
 inline constexpr TMode KModes[] = {
-    {1, "OptionenModusNormal", "&Normal", "Leere Spalten werden entfernt.", '1', true, false,
-     "Normal", "Einfach", false},
-    {2, "OptionenModusFortlaufend", "&Fortlaufend", "Wie Standart, plus: Neue Spalten kommen dazu.",
-     '2', true, false, "Fortlaufend", "Fortlaufend", true},
-    {3, "OptionenModusTirlan", "&Tirlan", "???", '3', false, false, "Tirlan", "Tirlan", true},
-    {4, "OptionenModusMegaTirlan", "&MegaTirlan", "???", '4', false, false, "MegaTirlan",
-     "MegaTirlan", true},
-    {5, "OptionenModusBricks", "Bricks", "", '5', false, true, "Bricks", "Bricks", true},
+    {1, "OptionenModusNormal", QT_TRANSLATE_NOOP("Modes", "&Normal"),
+     QT_TRANSLATE_NOOP("Modes", "Leere Spalten werden entfernt."), '1', true, false,
+     QT_TRANSLATE_NOOP("Modes", "Normal"), QT_TRANSLATE_NOOP("Modes", "Einfach"), false},
+    {2, "OptionenModusFortlaufend", QT_TRANSLATE_NOOP("Modes", "&Fortlaufend"),
+     QT_TRANSLATE_NOOP("Modes", "Wie Standart, plus: Neue Spalten kommen dazu."), '2', true, false,
+     QT_TRANSLATE_NOOP("Modes", "Fortlaufend"), QT_TRANSLATE_NOOP("Modes", "Fortlaufend"), true},
+    {3, "OptionenModusTirlan", QT_TRANSLATE_NOOP("Modes", "&Tirlan"),
+     QT_TRANSLATE_NOOP("Modes", "???"), '3', false, false, QT_TRANSLATE_NOOP("Modes", "Tirlan"),
+     QT_TRANSLATE_NOOP("Modes", "Tirlan"), true},
+    {4, "OptionenModusMegaTirlan", QT_TRANSLATE_NOOP("Modes", "&MegaTirlan"),
+     QT_TRANSLATE_NOOP("Modes", "???"), '4', false, false, QT_TRANSLATE_NOOP("Modes", "MegaTirlan"),
+     QT_TRANSLATE_NOOP("Modes", "MegaTirlan"), true},
+    {5, "OptionenModusBricks", QT_TRANSLATE_NOOP("Modes", "Bricks"), "", '5', false, true,
+     QT_TRANSLATE_NOOP("Modes", "Bricks"), QT_TRANSLATE_NOOP("Modes", "Bricks"), true},
 };
 inline constexpr std::int32_t KModeCount = std::int32_t(std::size(KModes));
 
@@ -50,7 +62,7 @@ inline bool HasPreview(std::int32_t number) {
 // The mode's name in the window's title.
 inline const char* ModeTitle(std::int32_t number) {
     const TMode* mode = FindMode(number);
-    return mode ? mode->Title : "UNBEKANNTER MODUS";
+    return mode ? mode->Title : QT_TRANSLATE_NOOP("Modes", "UNBEKANNTER MODUS");
 }
 
 } // namespace brimbal

@@ -20,7 +20,7 @@ public:
 // Every game over answers with the end of the game.
 class TNullGameHost : public IGameHost {
 public:
-    void SetStatusText(int, std::string_view) override {}
+    void Report(ENews, std::int32_t) override {}
     int GameoverScreen() override { return KAnswerNo; }
     void CloseMainWindow() override {}
     double TimeOfDay() override { return 0.5; }

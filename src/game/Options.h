@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: The Brimbal authors
 #pragma once
 
+#include "Translatable.h"
+
 #include <cstdint>
 #include <iterator>
 
@@ -49,26 +51,37 @@ struct TSwitchOption {
     ESwitchEffect Effect;
 };
 
+// The context in which the translation tools file the table's texts.
+inline constexpr char KOptionsContext[] = "Options";
+
 // The switches, each in its one row, in the order of the menu. The mode ("Modus") is stored
 // beside them.
 inline constexpr TSwitchOption KSwitchOptions[] = {
     {&TOptions::AnzeigeBitmaps, "AnzeigeBitmaps", ESwitchMenu::Anzeige, false,
-     "OptionenAnzeigeBitmaps", "Bitmaps", "Schöne Bilder für die Kugeln, dafür aber langsamer",
-     true, nullptr, ESwitchEffect::NewGeometry},
+     "OptionenAnzeigeBitmaps", QT_TRANSLATE_NOOP("Options", "Bitmaps"),
+     QT_TRANSLATE_NOOP("Options", "Schöne Bilder für die Kugeln, dafür aber langsamer"), true,
+     nullptr, ESwitchEffect::NewGeometry},
     {&TOptions::AltColor, "AltColor", ESwitchMenu::Anzeige, false, "OptionenAltFarben",
-     "Andere &Farben", "Verwendet andere Farben und Muster", true, &TOptions::AnzeigeBitmaps,
-     ESwitchEffect::Redraw},
-    {&TOptions::Symbole, "Symbole", ESwitchMenu::Anzeige, false, "OptionenSymbole", "&Symbole",
-     "Zeichnet auf jede Kugel ein Zeichen für ihre Farbe", true, nullptr, ESwitchEffect::Redraw},
-    {&TOptions::Bubble, "Bubble", ESwitchMenu::Anzeige, true, "OptionenBubble", "&Bubble", "", true,
-     &TOptions::Quick, ESwitchEffect::None}, // shows at the next full redraw
+     QT_TRANSLATE_NOOP("Options", "Andere &Farben"),
+     QT_TRANSLATE_NOOP("Options", "Verwendet andere Farben und Muster"), true,
+     &TOptions::AnzeigeBitmaps, ESwitchEffect::Redraw},
+    {&TOptions::Symbole, "Symbole", ESwitchMenu::Anzeige, false, "OptionenSymbole",
+     QT_TRANSLATE_NOOP("Options", "&Symbole"),
+     QT_TRANSLATE_NOOP("Options", "Zeichnet auf jede Kugel ein Zeichen für ihre Farbe"), true,
+     nullptr, ESwitchEffect::Redraw},
+    {&TOptions::Bubble, "Bubble", ESwitchMenu::Anzeige, true, "OptionenBubble",
+     QT_TRANSLATE_NOOP("Options", "&Bubble"), "", true, &TOptions::Quick,
+     ESwitchEffect::None}, // shows at the next full redraw
     {&TOptions::Animation, "Animation", ESwitchMenu::Anzeige, false, "OptionenAnzeigeAnimationen",
-     "Animationen", "", false, nullptr, ESwitchEffect::None}, // the next removal follows it
-    {&TOptions::Sound, "Sound", ESwitchMenu::Optionen, false, "OptionenSound", "&Sound",
-     "Nerviger piepsiger Sound", false, nullptr, ESwitchEffect::None},
+     QT_TRANSLATE_NOOP("Options", "Animationen"), "", false, nullptr,
+     ESwitchEffect::None}, // the next removal follows it
+    {&TOptions::Sound, "Sound", ESwitchMenu::Optionen, false, "OptionenSound",
+     QT_TRANSLATE_NOOP("Options", "&Sound"),
+     QT_TRANSLATE_NOOP("Options", "Nerviger piepsiger Sound"), false, nullptr, ESwitchEffect::None},
     {&TOptions::Quick, "Quick", ESwitchMenu::Optionen, true, "OptionenQuickClick",
-     "&Schnelles Entfernen", "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt", true,
-     nullptr, ESwitchEffect::None}, // a marked group stays marked
+     QT_TRANSLATE_NOOP("Options", "&Schnelles Entfernen"),
+     QT_TRANSLATE_NOOP("Options", "Markiert nichts mehr, sondern entfernt sofort, falls erlaubt"),
+     true, nullptr, ESwitchEffect::None}, // a marked group stays marked
     {&TOptions::Shade, "Shade", ESwitchMenu::None, false, "", "", "", false, nullptr,
      ESwitchEffect::None},
 };

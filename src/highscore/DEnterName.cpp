@@ -25,21 +25,21 @@ void TDlgEnterName::CreateControls() {
     FLText->setTextFormat(Qt::PlainText);
     FLText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    FLabel3 = new QLabel(QStringLiteral("Punkte:"), this);
+    FLabel3 = new QLabel(tr("Punkte:"), this);
     FLabel3->setObjectName(QStringLiteral("Label3"));
     FEPunkte = new QLineEdit(this);
     FEPunkte->setObjectName(QStringLiteral("EPunkte"));
     FEPunkte->setReadOnly(true);
     FEPunkte->setEnabled(false);
 
-    FLabel2 = new QLabel(QStringLiteral("Rang:"), this);
+    FLabel2 = new QLabel(tr("Rang:"), this);
     FLabel2->setObjectName(QStringLiteral("Label2"));
     FERang = new QLineEdit(this);
     FERang->setObjectName(QStringLiteral("ERang"));
     FERang->setReadOnly(true);
     FERang->setEnabled(false);
 
-    FLabel1 = new QLabel(QStringLiteral("Bitte gib deinen Namen ein:"), this);
+    FLabel1 = new QLabel(tr("Bitte gib deinen Namen ein:"), this);
     FLabel1->setObjectName(QStringLiteral("Label1"));
     FEName = new QLineEdit(this);
     FEName->setObjectName(QStringLiteral("EName"));
@@ -48,14 +48,14 @@ void TDlgEnterName::CreateControls() {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
 
-    FCHNeu = new QCheckBox(QStringLiteral("Danach neues Spiel starten"), this);
+    FCHNeu = new QCheckBox(tr("Danach neues Spiel starten"), this);
     FCHNeu->setObjectName(QStringLiteral("CHNeu"));
     FCHNeu->setChecked(true);
 
-    FBOK = new QPushButton(QStringLiteral("Eintragen"), this);
+    FBOK = new QPushButton(tr("Eintragen"), this);
     FBOK->setObjectName(QStringLiteral("BOK"));
     FBOK->setDefault(true);
-    FBCancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    FBCancel = new QPushButton(tr("Abbrechen"), this);
     FBCancel->setObjectName(QStringLiteral("BCancel"));
 
     setTabOrder(FEName, FBOK);

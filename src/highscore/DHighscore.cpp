@@ -7,6 +7,7 @@
 #include "NumberText.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -50,13 +51,13 @@ public:
 TDlgHighscore::TDlgHighscore(const TScoreTables& tables, QWidget* parent)
     : QDialog(parent), Tables(tables) {
     setObjectName(QStringLiteral("DlgHighscore"));
-    setWindowTitle(QStringLiteral("Highscore-Tabelle"));
+    setWindowTitle(tr("Highscore-Tabelle"));
     CreateControls();
     PlaceControls();
 }
 
 void TDlgHighscore::CreateControls() {
-    FLabel1 = new QLabel(QStringLiteral("Modus"), this);
+    FLabel1 = new QLabel(tr("Modus"), this);
     FLabel1->setObjectName(QStringLiteral("Label1"));
     FLabel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -64,7 +65,8 @@ void TDlgHighscore::CreateControls() {
     FCBModus->setObjectName(QStringLiteral("CBModus"));
     FCBModus->setEditable(false);
     for (const TMode& mode : KModes) {
-        FCBModus->addItem(QString::fromUtf8(mode.ListName)); // item index + 1 is the mode
+        FCBModus->addItem(QCoreApplication::translate(KModesContext,
+                                                      mode.ListName)); // item index + 1 is the mode
     }
     FCBModus->setCurrentIndex(0);
 
@@ -78,9 +80,7 @@ void TDlgHighscore::CreateControls() {
     FLVScore->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FLVScore->setItemDelegate(new TScoreRowDelegate(FLVScore));
     FLVScore->setColumnCount(KColumns);
-    FLVScore->setHeaderLabels({QStringLiteral("Platz"), QStringLiteral("Name"),
-                               QStringLiteral("Datum"), QStringLiteral("Max."),
-                               QStringLiteral("Punkte")});
+    FLVScore->setHeaderLabels({tr("Platz"), tr("Name"), tr("Datum"), tr("Max."), tr("Punkte")});
     QTreeWidgetItem* header = FLVScore->headerItem();
     for (int column = 0; column < KColumns; ++column) {
         header->setTextAlignment(column, ColumnAlignment(column));
@@ -90,11 +90,11 @@ void TDlgHighscore::CreateControls() {
     headerView->setStretchLastSection(false);
     headerView->setSectionResizeMode(QHeaderView::Interactive);
 
-    FBClose = new QPushButton(QStringLiteral("&Schließen"), this);
+    FBClose = new QPushButton(tr("&Schließen"), this);
     FBClose->setObjectName(QStringLiteral("BClose"));
     FBClose->setDefault(true);
 
-    FBDelete = new QPushButton(QStringLiteral("Einträge löschen"), this);
+    FBDelete = new QPushButton(tr("Einträge löschen"), this);
     FBDelete->setObjectName(QStringLiteral("BDelete"));
 
     setTabOrder(FCBModus, FBClose);

@@ -9,6 +9,7 @@
 #include "ScoreTables.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,12 +19,17 @@ namespace brimbal {
 
 namespace {
 
+// The context of the question after a game.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(GameoverFlow)
+};
+
 int AskNewGame(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), ScreenText(text),
+    QMessageBox box(QMessageBox::Information, Words::tr("Information"), ScreenText(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.button(QMessageBox::Yes)->setText(Words::tr("&Ja"));
+    box.button(QMessageBox::No)->setText(Words::tr("&Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? KAnswerYes : KAnswerNo;

@@ -3,6 +3,7 @@
 #include "NRegistry.h"
 
 #ifdef Q_OS_WIN
+#include <QCoreApplication>
 #include <QSettings>
 #else
 #include "SettingsFile.h"
@@ -62,7 +63,8 @@ TNRegistry::TNRegistry(EAccess, TConfFilter filter) {
     }
     FOpened = registry.status() == QSettings::NoError;
     if (!FOpened) {
-        FProblem = QStringLiteral("Die Registrierung lässt sich nicht lesen");
+        FProblem =
+            QCoreApplication::translate("NRegistry", "Die Registrierung lässt sich nicht lesen");
     }
 }
 
@@ -84,7 +86,8 @@ bool TNRegistry::Flush() {
     if (registry.status() == QSettings::NoError) {
         return true;
     }
-    FProblem = QStringLiteral("Die Registrierung lässt sich nicht schreiben");
+    FProblem =
+        QCoreApplication::translate("NRegistry", "Die Registrierung lässt sich nicht schreiben");
     return false;
 }
 

@@ -4,6 +4,7 @@
 
 #include "SettingsFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -23,10 +24,19 @@ QString SystemText(int error) {
     return qt_error_string(error);
 }
 
-const QString KNotAFile = QStringLiteral("Keine gewöhnliche Datei");
-const QString KForeignLink =
-    QStringLiteral("Ein symbolischer Verweis, der einem anderen Benutzer gehört oder in dessen "
-                   "Ordner liegt");
+// The context of the reasons why the file cannot be read or written.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
+QString NotAFile() {
+    return Words::tr("Keine gewöhnliche Datei");
+}
+
+QString ForeignLink() {
+    return Words::tr("Ein symbolischer Verweis, der einem anderen Benutzer gehört oder in "
+                     "dessen Ordner liegt");
+}
 
 QByteArray FolderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -56,20 +66,23 @@ bool MakeFolder(const QByteArray& folder) {
     return ::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST;
 }
 
-// Why nothing can ever take the lock at this path, as the end of a sentence about it; empty
-// where there is nothing or a regular file (a lock, or a file that tryLock will judge).
-QString NoLockAt(const QByteArray& path) {
+// Why nothing can ever take the lock at this path; empty where there is nothing or a regular
+// file (a lock, or a file that tryLock will judge).
+QString NoLockAt(const QString& lockPath) {
+    const QByteArray path = QFile::encodeName(lockPath);
     struct stat info = {};
     if (::lstat(path.constData(), &info) != 0) {
         return {};
     }
     if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0) {
-        return QStringLiteral("ist ein Verweis ins Leere");
+        return Words::tr("Die Sperrdatei %1 ist ein Verweis ins Leere").arg(lockPath);
     }
     if (S_ISDIR(info.st_mode)) {
-        return QStringLiteral("ist ein Ordner");
+        return Words::tr("Die Sperrdatei %1 ist ein Ordner").arg(lockPath);
     }
-    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("ist keine gewöhnliche Datei");
+    return S_ISREG(info.st_mode)
+               ? QString()
+               : Words::tr("Die Sperrdatei %1 ist keine gewöhnliche Datei").arg(lockPath);
 }
 
 class TFileDescriptor {
@@ -108,7 +121,7 @@ bool TSettingsFile::Read(TConfFilter filter, TConfValues& values) {
         return errno == ENOENT || Fail(SystemText(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return Fail(KNotAFile);
+        return Fail(NotAFile());
     }
     // Not blocking: should something other than a file have taken the file's place since the
     // test above, opening it must not wait for a writer.
@@ -118,7 +131,7 @@ bool TSettingsFile::Read(TConfFilter filter, TConfValues& values) {
         return Fail(SystemText(errno));
     }
     if (::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return Fail(KNotAFile);
+        return Fail(NotAFile());
     }
     TConfValues read;
     TConfReader reader(filter, read);
@@ -148,8 +161,8 @@ bool TSettingsFile::Lock(int timeoutMs) {
     }
     const QString lockPath = FPath + QStringLiteral(".lock");
     // Something at the lock's path that no program can hold is told at once, by what it is.
-    if (const QString what = NoLockAt(QFile::encodeName(lockPath)); !what.isEmpty()) {
-        return Fail(QStringLiteral("Die Sperrdatei %1 %2").arg(lockPath, what));
+    if (const QString why = NoLockAt(lockPath); !why.isEmpty()) {
+        return Fail(why);
     }
     LockFile = std::make_unique<QLockFile>(lockPath);
     if (LockFile->tryLock(timeoutMs)) {
@@ -160,12 +173,12 @@ bool TSettingsFile::Lock(int timeoutMs) {
     LockFile.reset();
     switch (error) {
     case QLockFile::LockFailedError:
-        return Fail(held ? QStringLiteral("Die Sperrdatei %1 ist belegt").arg(lockPath)
-                         : QStringLiteral("Die Datei %1 ist keine Sperrdatei").arg(lockPath));
+        return Fail(held ? Words::tr("Die Sperrdatei %1 ist belegt").arg(lockPath)
+                         : Words::tr("Die Datei %1 ist keine Sperrdatei").arg(lockPath));
     case QLockFile::PermissionError:
         return Fail(SystemText(EACCES) + QStringLiteral(" (%1)").arg(lockPath));
     default:
-        return Fail(QStringLiteral("Die Sperrdatei %1 lässt sich nicht anlegen").arg(lockPath));
+        return Fail(Words::tr("Die Sperrdatei %1 lässt sich nicht anlegen").arg(lockPath));
     }
 }
 
@@ -180,7 +193,7 @@ bool TSettingsFile::WriteTarget(QString& target) {
     // The folder may be a link as well, so long as it is one of the user's.
     if (::lstat(folder.constData(), &info) == 0 && S_ISLNK(info.st_mode) &&
         !OwnLink(folder, info)) {
-        return Fail(KForeignLink);
+        return Fail(ForeignLink());
     }
     if (::lstat(path.constData(), &info) != 0) {
         target = FPath;
@@ -191,23 +204,23 @@ bool TSettingsFile::WriteTarget(QString& target) {
         return true;
     }
     if (!S_ISLNK(info.st_mode)) {
-        return Fail(KNotAFile);
+        return Fail(NotAFile());
     }
     if (!OwnLink(path, info)) {
-        return Fail(KForeignLink);
+        return Fail(ForeignLink());
     }
     // Write the file the link names, so the link stays a link.
     const QFileInfo link(FPath);
     if (::stat(path.constData(), &info) == 0) {
         target = link.canonicalFilePath();
-        return S_ISREG(info.st_mode) || Fail(KNotAFile);
+        return S_ISREG(info.st_mode) || Fail(NotAFile());
     }
     if (errno != ENOENT) {
         return Fail(SystemText(errno));
     }
     // The link names a file not yet made: make it, unless that name is a link again.
     target = link.symLinkTarget();
-    return ::lstat(QFile::encodeName(target).constData(), &info) != 0 || Fail(KNotAFile);
+    return ::lstat(QFile::encodeName(target).constData(), &info) != 0 || Fail(NotAFile());
 }
 
 bool TSettingsFile::Write(const TConfValues& values) {

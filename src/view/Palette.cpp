@@ -5,6 +5,8 @@
 #include "Game.h"
 #include "Options.h"
 
+#include <QCoreApplication>
+
 namespace brimbal {
 
 namespace {
@@ -16,17 +18,32 @@ struct TPaletteColour {
 };
 
 constexpr TPaletteColour KNormal[9] = {
-    {0x000000FF, "Rot"},     {0x000090FF, "Orange"},   {0x0000FFFF, "Gelb"},
-    {0x0000D000, "Grün"},    {0x00FFB000, "Hellblau"}, {0x00FF00FF, "Magenta"},
-    {0x00800080, "Violett"}, {0x00C0C0C0, "Silber"},   {0x00FF0000, "Blau"},
+    {0x000000FF, QT_TRANSLATE_NOOP("Colours", "Rot")},
+    {0x000090FF, QT_TRANSLATE_NOOP("Colours", "Orange")},
+    {0x0000FFFF, QT_TRANSLATE_NOOP("Colours", "Gelb")},
+    {0x0000D000, QT_TRANSLATE_NOOP("Colours", "Grün")},
+    {0x00FFB000, QT_TRANSLATE_NOOP("Colours", "Hellblau")},
+    {0x00FF00FF, QT_TRANSLATE_NOOP("Colours", "Magenta")},
+    {0x00800080, QT_TRANSLATE_NOOP("Colours", "Violett")},
+    {0x00C0C0C0, QT_TRANSLATE_NOOP("Colours", "Silber")},
+    {0x00FF0000, QT_TRANSLATE_NOOP("Colours", "Blau")},
 };
 constexpr TPaletteColour KAlternative[9] = {
-    {0x000000FF, "Rot"},    {0x0000FFFF, "Gelb"},       {0x00FFB000, "Hellblau"},
-    {0x00C0C0C0, "Silber"}, {0x00707070, "Dunkelgrau"}, {0x00800080, "Violett"},
-    {0x00FF0000, "Blau"},   {0x00008000, "Dunkelgrün"}, {0x000090FF, "Orange"},
+    {0x000000FF, QT_TRANSLATE_NOOP("Colours", "Rot")},
+    {0x0000FFFF, QT_TRANSLATE_NOOP("Colours", "Gelb")},
+    {0x00FFB000, QT_TRANSLATE_NOOP("Colours", "Hellblau")},
+    {0x00C0C0C0, QT_TRANSLATE_NOOP("Colours", "Silber")},
+    {0x00707070, QT_TRANSLATE_NOOP("Colours", "Dunkelgrau")},
+    {0x00800080, QT_TRANSLATE_NOOP("Colours", "Violett")},
+    {0x00FF0000, QT_TRANSLATE_NOOP("Colours", "Blau")},
+    {0x00008000, QT_TRANSLATE_NOOP("Colours", "Dunkelgrün")},
+    {0x000090FF, QT_TRANSLATE_NOOP("Colours", "Orange")},
 };
 // The ball images, which keep their colours in either palette.
-constexpr const char* KBallNames[KColours] = {"Rot", "Orange", "Gelb", "Grün", "Blau"};
+constexpr const char* KBallNames[KColours] = {
+    QT_TRANSLATE_NOOP("Colours", "Rot"), QT_TRANSLATE_NOOP("Colours", "Orange"),
+    QT_TRANSLATE_NOOP("Colours", "Gelb"), QT_TRANSLATE_NOOP("Colours", "Grün"),
+    QT_TRANSLATE_NOOP("Colours", "Blau")};
 
 // The light grey of the lit edge of 3-D elements in the classic desktop colour scheme.
 constexpr std::uint32_t KBackground = 0x00E3E3E3;
@@ -58,15 +75,15 @@ QRgb OutlineColor() {
 }
 
 QString ColourName(std::int32_t value, const TOptions& options) {
-    const char* name = "Schwarz";
+    const char* name = QT_TRANSLATE_NOOP("Colours", "Schwarz");
     if (value <= 0) {
-        name = "Leer";
+        name = QT_TRANSLATE_NOOP("Colours", "Leer");
     } else if (options.AnzeigeBitmaps && value <= KColours) {
         name = KBallNames[value - 1];
     } else if (InPalette(value)) {
         name = (options.AltColor ? KAlternative : KNormal)[value - 1].Name;
     }
-    return QString::fromUtf8(name);
+    return QCoreApplication::translate("Colours", name);
 }
 
 } // namespace brimbal

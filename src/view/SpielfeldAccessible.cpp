@@ -8,6 +8,7 @@
 #include "Spielfeld.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPointer>
 #include <QWindow>
@@ -17,6 +18,11 @@
 namespace brimbal {
 
 namespace {
+
+// The context of the words that assistive technology hears of the board.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(SpielfeldAccessible)
+};
 
 constexpr int KCells = KFieldColumns * KRows;
 // The registry's place for the answer about a cell that does not exist.
@@ -63,7 +69,7 @@ public:
             return {};
         }
         return ColourName(Box->Game().Tile(Cell.Column, Cell.Row), Box->Options()) +
-               QStringLiteral(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
+               Words::tr(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
     }
     QRect rect() const override { return isValid() ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -129,11 +135,11 @@ private:
 class TBoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TBoardTable(TSpielfeld* box)
-        : QAccessibleWidget(box, QAccessible::Table, QStringLiteral("Spielfeld")), Box(box) {}
+        : QAccessibleWidget(box, QAccessible::Table, Words::tr("Spielfeld")), Box(box) {}
 
     QString text(QAccessible::Text text) const override {
         if (text == QAccessible::Description) {
-            return Box->Game().GameRunning() ? QString() : QStringLiteral("Spiel zu Ende");
+            return Box->Game().GameRunning() ? QString() : Words::tr("Spiel zu Ende");
         }
         return QAccessibleWidget::text(text);
     }
@@ -191,11 +197,11 @@ public:
         return cells;
     }
     QString columnDescription(int column) const override {
-        return column >= 0 && column < KFieldColumns ? QStringLiteral("Spalte %1").arg(column + 1)
+        return column >= 0 && column < KFieldColumns ? Words::tr("Spalte %1").arg(column + 1)
                                                      : QString();
     }
     QString rowDescription(int row) const override {
-        return row >= 0 && row < KRows ? QStringLiteral("Zeile %1").arg(row + 1) : QString();
+        return row >= 0 && row < KRows ? Words::tr("Zeile %1").arg(row + 1) : QString();
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -243,7 +249,7 @@ public:
             return {};
         }
         return ColourName(Box->Game().Tile(KPreviewColumn, Row), Box->Options()) +
-               QStringLiteral(", Zeile %1").arg(Row + 1);
+               Words::tr(", Zeile %1").arg(Row + 1);
     }
     QRect rect() const override { return Box ? OnScreen(Box, Box->PreviewRect(Row)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -283,7 +289,7 @@ public:
         return -1;
     }
     QString text(QAccessible::Text text) const override {
-        return text == QAccessible::Name ? QStringLiteral("Vorschau") : QString();
+        return text == QAccessible::Name ? Words::tr("Vorschau") : QString();
     }
     QRect rect() const override {
         if (!Box) {

@@ -408,7 +408,7 @@ void TestMainWindow::menuHint() {
 
     // A game message stays while the pointer passes over the menu bar: the hint text stays
     // empty there, so panel 0 is not written.
-    Frm->SetStatusText(0, "Das sind 7 Felder!");
+    Frm->Report(IGameHost::ENews::Marked, 7);
     for (QAction* title : menuBar->actions()) {
         const QPointF at = menuBar->actionGeometry(title).center();
         QMouseEvent move(QEvent::MouseMove, at, menuBar->mapToGlobal(at), Qt::NoButton,
@@ -764,7 +764,7 @@ void TestMainWindow::practice_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("panel0");
     QTest::addColumn<QString>("end"); // what the end asks: "name", the practice "box", or nothing
-    const QString practice = QString::fromUtf8(KPracticeText);
+    const QString practice = "Übungsspiel: kommt nicht in die Highscoreliste";
     const QString points = "Du bekommst dafür 2 Punkte.";
     const QString normal = "Brimbal - Normal";
     const QString inPractice = "Brimbal - Normal (Übung)";

@@ -27,10 +27,16 @@ public:
     void SetNeedsRedraw() override { Calls << "redraw"; }
     void RepaintSpielfeld() override { Calls << "repaint"; }
     void SpielfeldDrawMarkierung() override { Calls << "outline"; }
-    void SetStatusText(int panel, std::string_view text) override {
-        const QString t = QString::fromUtf8(text.data(), qsizetype(text.size()));
-        Calls << QString("status%1 %2").arg(panel).arg(t);
-        (panel == 0 ? Panel0 : Panel1) = t;
+    // The news as "marked 3", "too few", "points 6", "score 6" or "practice"; the score stands
+    // in panel 1, the rest in panel 0.
+    void Report(ENews news, std::int32_t value) override {
+        static const char* const names[] = {"marked", "too few", "points", "score", "practice"};
+        QString t = names[int(news)];
+        if (news != ENews::TooFew && news != ENews::Practice) {
+            t += ' ' + QString::number(value);
+        }
+        Calls << t;
+        (news == ENews::Score ? Panel1 : Panel0) = t;
     }
     int GameoverScreen() override {
         Calls << "gameover";

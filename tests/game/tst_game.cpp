@@ -163,8 +163,8 @@ void TestGame::initGame() {
     QCOMPARE(f.Game.MaxGroup(), 0);
     QVERIFY(f.Game.GameRunning());
     QCOMPARE(f.Game.GameStart(), 0.5);
-    QCOMPARE(f.Host.Calls, QStringList({"recalc", "repaint", "status1 Punkte: 0"}));
-    QCOMPARE(f.Host.Panel0, QString("Du bekommst dafür 132 Punkte."));
+    QCOMPARE(f.Host.Calls, QStringList({"recalc", "repaint", "score 0"}));
+    QCOMPARE(f.Host.Panel0, QString("points 132"));
 }
 
 void TestGame::initGameDrawOrder() {
@@ -210,7 +210,7 @@ void TestGame::initGameKeepsSelectionFlag() {
     // The next click on a tile starts a new selection instead of removing anything.
     f.Host.Calls.clear();
     f.Game.SpielfeldMouseUp(0, 0);
-    QVERIFY(!f.Host.Calls.join('|').contains("Punkte"));
+    QVERIFY(!f.Host.Calls.join('|').contains("points"));
 }
 
 void TestGame::dealPreviewCounts() {
@@ -260,9 +260,9 @@ void TestGame::clickStateMachine_data() {
     marks1[10] = "......xx...";
     QStringList marks2 = KNoMarks;
     marks2[10] = "........xx.";
-    const QStringList marked1{"status0 Das sind 3 Felder!", "outline", "repaint"};
-    const QStringList marked2{"status0 Das sind 2 Felder!", "outline", "repaint"};
-    const QString tooFew = "status0 Zuwenig aneinanderhängende!";
+    const QStringList marked1{"marked 3", "outline", "repaint"};
+    const QStringList marked2{"marked 2", "outline", "repaint"};
+    const QString tooFew = "too few";
     const QStringList redraw{"redraw", "repaint"};
     QStringList after1 = KNoMarks;
     after1[10] = "......32224";
@@ -283,18 +283,17 @@ void TestGame::clickStateMachine_data() {
         << QList<QPoint>{group1} << false << outside << redraw << KNoMarks << false << KSmallBoard;
     QTest::newRow("selected: empty cell")
         << QList<QPoint>{group1} << false << empty << redraw << KNoMarks << false << KSmallBoard;
-    QTest::newRow("selected: same group") << QList<QPoint>{group1} << false << QPoint(7, 10)
-                                          << QStringList{"status0 Du bekommst dafür 6 Punkte.",
-                                                         "status1 Punkte: 6", "redraw", "repaint"}
-                                          << KNoMarks << false << after1;
+    QTest::newRow("selected: same group")
+        << QList<QPoint>{group1} << false << QPoint(7, 10)
+        << QStringList{"points 6", "score 6", "redraw", "repaint"} << KNoMarks << false << after1;
     QTest::newRow("selected: other group")
         << QList<QPoint>{group1} << false << group2 << marked2 << marks2 << true << KSmallBoard;
     QTest::newRow("selected: lone")
         << QList<QPoint>{group1} << false << lone << QStringList{tooFew, "redraw", "repaint"}
         << KNoMarks << false << KSmallBoard;
     QTest::newRow("quick: group") << QList<QPoint>{} << true << group1
-                                  << marked1 + QStringList{"status0 Du bekommst dafür 6 Punkte.",
-                                                           "status1 Punkte: 6", "redraw", "repaint"}
+                                  << marked1 +
+                                         QStringList{"points 6", "score 6", "redraw", "repaint"}
                                   << KNoMarks << false << after1;
     QTest::newRow("quick: lone") << QList<QPoint>{} << true << lone << QStringList{tooFew}
                                  << KNoMarks << false << KSmallBoard;
@@ -302,9 +301,8 @@ void TestGame::clickStateMachine_data() {
         << QList<QPoint>{} << true << outside << redraw << KNoMarks << false << KSmallBoard;
     QTest::newRow("quick switched on while selected: other group")
         << QList<QPoint>{group1} << true << group2
-        << marked2 + QStringList{"status0 Du bekommst dafür 2 Punkte.", "status1 Punkte: 2",
-                                 "redraw", "repaint"}
-        << KNoMarks << false << after2;
+        << marked2 + QStringList{"points 2", "score 2", "redraw", "repaint"} << KNoMarks << false
+        << after2;
     QTest::newRow("quick switched on while selected: lone")
         << QList<QPoint>{group1} << true << lone << QStringList{tooFew, "redraw", "repaint"}
         << KNoMarks << false << KSmallBoard;
@@ -340,7 +338,7 @@ void TestGame::loneTileBetweenClicksDropsSelection() {
     QVERIFY(f.Load(KSmallBoard));
     f.Click({6, 10});
     f.Click({10, 10}); // lone tile
-    QCOMPARE(f.Host.Panel0, QString("Zuwenig aneinanderhängende!"));
+    QCOMPARE(f.Host.Panel0, QString("too few"));
     f.Click({6, 10}); // marks again instead of removing
     QCOMPARE(f.Board(), KSmallBoard);
     QCOMPARE(f.Game.MarkedCount(), 3);
@@ -356,11 +354,11 @@ void TestGame::wholeFieldIsOneGroup() {
     }
     QVERIFY(f.Load(full));
     f.Click({5, 5});
-    QCOMPARE(f.Host.Panel0, QString("Das sind 121 Felder!"));
+    QCOMPARE(f.Host.Panel0, QString("marked 121"));
     QCOMPARE(f.Game.MarkedCount(), 121);
     f.Click({0, 0});
-    QCOMPARE(f.Host.Panel0, QString("Du bekommst dafür 14520 Punkte."));
-    QCOMPARE(f.Host.Panel1, QString("Punkte: 14520"));
+    QCOMPARE(f.Host.Panel0, QString("points 14520"));
+    QCOMPARE(f.Host.Panel1, QString("score 14520"));
     QCOMPARE(f.Board(), KNoMarks); // cleared completely in mode 1
     QVERIFY(f.Host.Calls.contains("gameover"));
     QVERIFY(!f.Game.GameRunning());
@@ -616,14 +614,11 @@ void TestGame::scoring_data() {
     QTest::addColumn<int>("total");
     QTest::addColumn<int>("maxGroup");
     QTest::addColumn<QString>("panel0");
-    QTest::newRow("two") << QList<int>{2} << 2 << 2 << "Du bekommst dafür 2 Punkte.";
-    QTest::newRow("five then three")
-        << QList<int>{5, 3} << 26 << 5 << "Du bekommst dafür 6 Punkte.";
-    QTest::newRow("equal to largest")
-        << QList<int>{4, 4} << 24 << 4 << "Du bekommst dafür 12 Punkte.";
-    QTest::newRow("twenty") << QList<int>{10, 20} << 470 << 20 << "Du bekommst dafür 380 Punkte.";
-    QTest::newRow("reset keeps panel 0")
-        << QList<int>{5, -1} << 0 << 0 << "Du bekommst dafür 20 Punkte.";
+    QTest::newRow("two") << QList<int>{2} << 2 << 2 << "points 2";
+    QTest::newRow("five then three") << QList<int>{5, 3} << 26 << 5 << "points 6";
+    QTest::newRow("equal to largest") << QList<int>{4, 4} << 24 << 4 << "points 12";
+    QTest::newRow("twenty") << QList<int>{10, 20} << 470 << 20 << "points 380";
+    QTest::newRow("reset keeps panel 0") << QList<int>{5, -1} << 0 << 0 << "points 20";
 }
 
 void TestGame::scoring() {
@@ -638,7 +633,7 @@ void TestGame::scoring() {
     QCOMPARE(f.Game.Total(), total);
     QCOMPARE(f.Game.MaxGroup(), maxGroup);
     QCOMPARE(f.Host.Panel0, panel0);
-    QCOMPARE(f.Host.Panel1, "Punkte: " + QString::number(total));
+    QCOMPARE(f.Host.Panel1, "score " + QString::number(total));
 }
 
 void TestGame::scoreSaturates() {
@@ -652,7 +647,7 @@ void TestGame::scoreSaturates() {
 void TestGame::gameoverFlow_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("new game") << 6 << QStringList{"recalc", "repaint", "status1 Punkte: 0"};
+    QTest::newRow("new game") << 6 << QStringList{"recalc", "repaint", "score 0"};
     QTest::newRow("end") << 7 << QStringList{"close", "redraw", "repaint"};
     QTest::newRow("box closed otherwise") << 2 << QStringList{"close", "redraw", "repaint"};
 }
@@ -675,9 +670,8 @@ void TestGame::gameoverFlow() {
     f.Click({10, 10});
     f.Host.Calls.clear();
     f.Click({10, 9});
-    QCOMPARE(f.Host.Calls, QStringList({"status0 Du bekommst dafür 2 Punkte.", "status1 Punkte: 2",
-                                        "redraw", "repaint", "gameover"}) +
-                               after);
+    QCOMPARE(f.Host.Calls,
+             QStringList({"points 2", "score 2", "redraw", "repaint", "gameover"}) + after);
     QVERIFY(!runningDuringGameover);
     QCOMPARE(marksDuringGameover, 0);
     QCOMPARE(f.Game.GameRunning(), answer == 6);
