@@ -327,6 +327,18 @@ desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). To choose another, e.g.:
         <source>Vorschau</source>
         <translation>Preview</translation>
     </message>
+    <message>
+        <source>, markiert</source>
+        <translation>, marked</translation>
+    </message>
+    <message>
+        <source>Keine Vorschau</source>
+        <translation>No preview</translation>
+    </message>
+    <message>
+        <source>Vorschau: %1</source>
+        <translation>Preview: %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameWords</name>
@@ -384,6 +396,10 @@ desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). To choose another, e.g.:
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Namen eintragen</source>
+        <translation>Enter your name</translation>
+    </message>
 </context>
 <context>
     <name>brimbal::TDlgHighscore</name>
@@ -422,6 +438,18 @@ desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). To choose another, e.g.:
     <message>
         <source>Einträge löschen</source>
         <translation>Clear Entries</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, keine Einträge</source>
+        <translation>%1, no entries</translation>
+    </message>
+    <message>
+        <source>%1, Platz 1: %2, %3 Punkte</source>
+        <translation>%1, rank 1: %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -586,6 +614,14 @@ Reason: %2</translation>
     <message>
         <source>Spiel zu Ende</source>
         <translation>Game over</translation>
+    </message>
+    <message>
+        <source>Markierung aufgehoben</source>
+        <translation>Mark removed</translation>
+    </message>
+    <message>
+        <source>%1, noch %2 Kugeln</source>
+        <translation>%1, %2 balls left</translation>
     </message>
 </context>
 <context>

@@ -72,23 +72,23 @@ Das Spiel spricht Deutsch, Englisch und Französisch, in der Sprache des
 Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Eine andere wählt etwa:
   LANGUAGE=en brimbal
 </source>
-        <translation>Usage : brimbal [OPTION]
-Brimbal, jeu de réflexion solo : retirer des groupes de billes de même couleur.
+        <translation>Usage&#xa0;: brimbal [OPTION]
+Brimbal, jeu de réflexion solo&#xa0;: retirer des groupes de billes de même couleur.
 
   -h, --help     afficher cette aide et quitter
   -v, --version  afficher le nom et la version et quitter
 
-Sans option, le jeu démarre. Un argument inconnu est signalé et ignoré ;
+Sans option, le jeu démarre. Un argument inconnu est signalé et ignoré&#xa0;;
 les options générales de Qt (comme -style) fonctionnent comme d&apos;habitude.
 
 Le jeu parle allemand, anglais et français, selon la langue du bureau
-(LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Pour en choisir une autre, par ex. :
+(LANGUAGE, LC_ALL, LC_MESSAGES, LANG). Pour en choisir une autre, par ex.&#xa0;:
   LANGUAGE=en brimbal
 </translation>
     </message>
     <message>
         <source>brimbal: unbekanntes Argument „%1“ wird übergangen</source>
-        <translation>brimbal : argument inconnu « %1 » ignoré</translation>
+        <translation>brimbal&#xa0;: argument inconnu «&#xa0;%1&#xa0;» ignoré</translation>
     </message>
 </context>
 <context>
@@ -114,11 +114,11 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>Deine Punkte: %1</source>
-        <translation>Ton score : %1</translation>
+        <translation>Ton score&#xa0;: %1</translation>
     </message>
     <message>
         <source>Neues Spiel?</source>
-        <translation>Nouvelle partie ?</translation>
+        <translation>Nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>Du hättest mindestens %1 Punkte gebraucht, um %2 zu schlagen.</source>
@@ -126,19 +126,19 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>Übungsspiel: kein Eintrag in die Highscoreliste.</source>
-        <translation>Partie d&apos;entraînement : hors classement.</translation>
+        <translation>Partie d&apos;entraînement&#xa0;: hors classement.</translation>
     </message>
     <message>
         <source>Damit kommst du auf Platz %1!</source>
-        <translation>Te voilà au rang %1 !</translation>
+        <translation>Te voilà au rang %1&#xa0;!</translation>
     </message>
     <message>
         <source>Damit verdrängst du %1 von Platz %2!</source>
-        <translation>Tu chasses ainsi %1 du rang %2 !</translation>
+        <translation>Tu chasses ainsi %1 du rang %2&#xa0;!</translation>
     </message>
     <message>
         <source>Herzlichen Glückwunsch!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -165,7 +165,7 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>Wie Standart, plus: Neue Spalten kommen dazu.</source>
-        <translation>Comme Normal, plus : de nouvelles colonnes arrivent.</translation>
+        <translation>Comme Normal, plus&#xa0;: de nouvelles colonnes arrivent.</translation>
     </message>
     <message>
         <source>Fortlaufend</source>
@@ -327,16 +327,28 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
         <source>Vorschau</source>
         <translation>Aperçu</translation>
     </message>
+    <message>
+        <source>, markiert</source>
+        <translation>, marquée</translation>
+    </message>
+    <message>
+        <source>Keine Vorschau</source>
+        <translation>Pas d’aperçu</translation>
+    </message>
+    <message>
+        <source>Vorschau: %1</source>
+        <translation>Aperçu : %1</translation>
+    </message>
 </context>
 <context>
     <name>TGameWords</name>
     <message>
         <source>Das sind %1 Felder!</source>
-        <translation>Ça fait %1 billes !</translation>
+        <translation>Ça fait %1 billes&#xa0;!</translation>
     </message>
     <message>
         <source>Zuwenig aneinanderhängende!</source>
-        <translation>Pas assez de billes voisines !</translation>
+        <translation>Pas assez de billes voisines&#xa0;!</translation>
     </message>
     <message>
         <source>Du bekommst dafür %1 Punkte.</source>
@@ -344,33 +356,33 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>Übungsspiel: kommt nicht in die Highscoreliste</source>
-        <translation>Partie d&apos;entraînement : hors classement</translation>
+        <translation>Partie d&apos;entraînement&#xa0;: hors classement</translation>
     </message>
     <message>
         <source>Punkte: %1</source>
-        <translation>Points : %1</translation>
+        <translation>Points&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>TSettingsKeeper</name>
     <message>
         <source>Brimbal: Die Einstellungen konnten nicht gespeichert werden (%1: %2).</source>
-        <translation>Brimbal : impossible d&apos;enregistrer les paramètres (%1 : %2).</translation>
+        <translation>Brimbal&#xa0;: impossible d&apos;enregistrer les paramètres (%1&#xa0;: %2).</translation>
     </message>
 </context>
 <context>
     <name>brimbal::TDlgEnterName</name>
     <message>
         <source>Punkte:</source>
-        <translation>Points :</translation>
+        <translation>Points&#xa0;:</translation>
     </message>
     <message>
         <source>Rang:</source>
-        <translation>Rang :</translation>
+        <translation>Rang&#xa0;:</translation>
     </message>
     <message>
         <source>Bitte gib deinen Namen ein:</source>
-        <translation>Entre ton nom :</translation>
+        <translation>Entre ton nom&#xa0;:</translation>
     </message>
     <message>
         <source>Danach neues Spiel starten</source>
@@ -383,6 +395,10 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     <message>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Namen eintragen</source>
+        <translation>Entre ton nom</translation>
     </message>
 </context>
 <context>
@@ -422,6 +438,18 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     <message>
         <source>Einträge löschen</source>
         <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, keine Einträge</source>
+        <translation>%1, aucune entrée</translation>
+    </message>
+    <message>
+        <source>%1, Platz 1: %2, %3 Punkte</source>
+        <translation>%1, rang 1 : %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -476,8 +504,8 @@ Datei: %1
 Grund: %2</source>
         <translation>Impossible d&apos;enregistrer les meilleurs scores et les paramètres.
 
-Fichier : %1
-Raison : %2</translation>
+Fichier&#xa0;: %1
+Raison&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Wiederholen</source>
@@ -577,7 +605,7 @@ Raison : %2</translation>
     </message>
     <message>
         <source>Einstellungen nicht lesbar: %1 (%2)</source>
-        <translation>Paramètres illisibles : %1 (%2)</translation>
+        <translation>Paramètres illisibles&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>%1 (Übung)</source>
@@ -587,16 +615,24 @@ Raison : %2</translation>
         <source>Spiel zu Ende</source>
         <translation>Partie terminée</translation>
     </message>
+    <message>
+        <source>Markierung aufgehoben</source>
+        <translation>Marquage annulé</translation>
+    </message>
+    <message>
+        <source>%1, noch %2 Kugeln</source>
+        <translation>%1, encore %2 billes</translation>
+    </message>
 </context>
 <context>
     <name>brimbal::TStatusBar</name>
     <message>
         <source>Programmlaufzeit: %1</source>
-        <translation>Durée : %1</translation>
+        <translation>Durée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Spielzeit: %1</source>
-        <translation>Partie : %1</translation>
+        <translation>Partie&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,15 @@ TFrmAbout::TFrmAbout(const IVersionSource& version, QWidget* parent) : QDialog(p
     CreateControls();
     FormCreate(version);
     ArrangeControls();
+    // What a screen reader reads as the dialog opens: the group boxes claim their labels, so it
+    // would read none of them on its own.
+    QStringList texts;
+    for (const QLabel* label :
+         {FLVersion, FLCopy, FLabel6, static_cast<QLabel*>(FURLLabel1),
+          static_cast<QLabel*>(FURLLabel2), static_cast<QLabel*>(FURLLabel3)}) {
+        texts << label->text();
+    }
+    setAccessibleDescription(texts.join(QStringLiteral(". ")));
 }
 
 TFrmAbout::TFrmAbout(QWidget* parent) : TFrmAbout(TBuiltInVersion(), parent) {}

@@ -3,7 +3,11 @@
 #include "URLLabel.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace brimbal {
 
@@ -25,11 +29,37 @@ TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
     style.setStrikeOut(false);
     setFont(style);
 
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blue);
+    // The palette's link colour: pure blue in the default palette, readable on a dark one.
+    QPalette link = palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    setPalette(link);
 
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and opened with Return or Space, like a button.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TURLLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Click();
+        event->accept();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void TURLLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void TURLLabel::Click() {

@@ -10,7 +10,8 @@
 namespace brimbal {
 
 // A text label that carries an address and opens it with the desktop's handler when clicked.
-// It looks like a link: underlined, pure blue, with the pointing-hand cursor.
+// It looks like a link: underlined, in the palette's link colour, with the pointing-hand cursor.
+// Tab reaches it, and Return or Space opens it.
 class TURLLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString URL READ URL WRITE SetURL)
@@ -39,6 +40,9 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // A focus frame while the label has the keys.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString FURL;

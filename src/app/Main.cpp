@@ -8,6 +8,8 @@
 #include "DHighscore.h"
 #include "GameWords.h"
 #include "Modes.h"
+#include "NumberText.h"
+#include "Palette.h"
 #include "Spielfeld.h"
 #include "SpielfeldAccessible.h"
 #include "StatusBar.h"
@@ -75,12 +77,16 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     InstallSpielfeldAccessibility();
     FSpielfeld = new TSpielfeld(FGame, FOptions, this);
     setCentralWidget(FSpielfeld);
-    connect(FSpielfeld, &TSpielfeld::CellActed, this, &TFrmMain::GameStepDone);
+    connect(FSpielfeld, &TSpielfeld::CellActed, this, &TFrmMain::SpielfeldCellActed);
+    connect(FSpielfeld, &TSpielfeld::PositionAsked, this, [this] { Speak(PositionText()); });
+    connect(FSpielfeld, &TSpielfeld::PreviewAsked, this,
+            [this] { Speak(PreviewText(*FSpielfeld)); });
     CreateActions();
     CreateMenus();
     FStatusBar = new TStatusBar(this);
     setStatusBar(FStatusBar);
-    FAnnouncer = new TAnnouncer(this);
+    // In the status bar, a screen reader speaks the announcements without a role word first.
+    FAnnouncer = new TAnnouncer(FStatusBar);
     KeepKeysOnBoard();
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -228,6 +234,7 @@ void TFrmMain::FormCreate() {
     // The random generator was seeded from the clock when the window was made.
     FScores.Init();
     FDlgHighscore = new TDlgHighscore(FScores, this);
+    connect(FDlgHighscore, &TDlgHighscore::Spoken, this, &TFrmMain::Speak);
     LoadSettings();
     ProgramStart = Clock();
     FGame.ResetClock();
@@ -348,7 +355,36 @@ void TFrmMain::ShowPractice() {
 
 void TFrmMain::GameStepDone() {
     ShowPractice();
+    // After a removal the ball under the keyboard's frame is another: said after the points.
+    if (Removed && FSpielfeld->CursorShown() && FSpielfeld->hasFocus()) {
+        FAnnouncer->Add(CellName(*FSpielfeld, FSpielfeld->Cursor()));
+    }
+    Removed = false;
+    MarkedBefore = FGame.MarkedCount();
     FAnnouncer->Announce();
+}
+
+void TFrmMain::SpielfeldCellActed(TCell cell) {
+    if (!InField(cell.Column, cell.Row) && MarkedBefore >= 2 && FGame.MarkedCount() == 0) {
+        FAnnouncer->Add(tr("Markierung aufgehoben"));
+    }
+    GameStepDone();
+}
+
+void TFrmMain::Speak(const QString& text) {
+    FAnnouncer->Add(text);
+    FAnnouncer->Announce();
+}
+
+QString TFrmMain::PositionText() const {
+    int balls = 0;
+    for (int column = 0; column < KFieldColumns; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            balls += FGame.Tile(column, row) > 0 ? 1 : 0;
+        }
+    }
+    return tr("%1, noch %2 Kugeln")
+        .arg(TGameWords::News(ENews::Score, FGame.Total()), NumberText(balls));
 }
 
 // The game's host
@@ -357,9 +393,21 @@ void TFrmMain::Report(ENews news, std::int32_t value) {
     const QString message = TGameWords::News(news, value);
     FStatusBar->SetPanelText(news == ENews::Score ? 1 : 0, message);
     FAnnouncer->Add(message); // the game's messages and the score are told as they change
+    Removed = Removed || news == ENews::Points;
+    if (news == ENews::Marked) {
+        // The group's colour, which panel 0 does not show.
+        for (int index = 0; index < KFieldColumns * KRows; ++index) {
+            const TCell cell = TBoardGeometry::CellOfIndex(index);
+            if (FGame.IsMarked(cell.Column, cell.Row)) {
+                FAnnouncer->Add(ColourName(FGame.Tile(cell.Column, cell.Row), FOptions));
+                break;
+            }
+        }
+    }
 }
 
 int TFrmMain::GameoverScreen() {
+    Removed = false;
     FSpielfeld->GameOver();
     ShowPractice(); // nothing to take back or play again once the game is over
     // The last removal's points and the final score are told with the end, before a dialog

@@ -122,6 +122,12 @@ private:
     // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
     void KeepKeysOnBoard();
     void GiveBoardTheKeys();
+    // A click or key of the board has been played: told, if it dropped a marked group.
+    void SpielfeldCellActed(TCell cell);
+    // Tells a screen reader a text at once.
+    void Speak(const QString& text);
+    // The position in words: the score and the balls left.
+    QString PositionText() const;
     // What a screen reader is told when a new game begins.
     void AnnounceNewGame(std::int32_t mode);
     QAction* AddAction(const char* name, const QString& caption, const QString& hint,
@@ -153,6 +159,9 @@ private:
     // The menu hint shown last: panel 0 changes only when it does.
     QString CurrentHint;
     double ProgramStart = 0.0;
+    // A removal since the last step's end; the marked group's size then.
+    bool Removed = false;
+    std::int32_t MarkedBefore = 0;
 };
 
 } // namespace brimbal

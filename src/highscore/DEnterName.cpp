@@ -15,6 +15,8 @@ namespace brimbal {
 TDlgEnterName::TDlgEnterName(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DlgEnterName"));
     setWindowTitle(QStringLiteral("DlgEnterName"));
+    // The caption stays as designed; a screen reader names the dialog by its purpose.
+    setAccessibleName(tr("Namen eintragen"));
     CreateControls();
     PlaceControls();
 }

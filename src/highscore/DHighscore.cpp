@@ -157,6 +157,10 @@ void TDlgHighscore::ShowList(std::int32_t mode) {
                                            NumberText(entry.MaxGroup), NumberText(entry.Points)});
         for (int column = 0; column < KColumns; ++column) {
             item->setTextAlignment(column, ColumnAlignment(column));
+            // A screen reader reads each cell with its column's name.
+            item->setData(
+                column, Qt::AccessibleTextRole,
+                tr("%1: %2").arg(FLVScore->headerItem()->text(column), item->text(column)));
         }
     }
 }
@@ -173,7 +177,16 @@ void TDlgHighscore::FormActivate() {
 }
 
 void TDlgHighscore::CBModusChange() {
-    ShowList(FCBModus->currentIndex() + 1);
+    const std::int32_t mode = FCBModus->currentIndex() + 1;
+    ShowList(mode);
+    if (FCBModus->hasFocus()) {
+        // A screen reader says nothing of a drop-down's new value: the mode and its best.
+        const TScoreEntry best = Tables.GetScore(mode, 1);
+        emit Spoken(best.Name.isEmpty()
+                        ? tr("%1, keine Einträge").arg(FCBModus->currentText())
+                        : tr("%1, Platz 1: %2, %3 Punkte")
+                              .arg(FCBModus->currentText(), best.Name, NumberText(best.Points)));
+    }
 }
 
 void TDlgHighscore::BCloseClick() {

@@ -34,6 +34,11 @@ public:
     void BCloseClick();
     void BDeleteClick();
 
+signals:
+    // A text for a screen reader: the mode and rank 1 after the player changed the mode.
+    void Spoken(const QString& text);
+
+public:
     QLabel* Label1() const { return FLabel1; }
     QComboBox* CBModus() const { return FCBModus; }
     QTreeWidget* LVScore() const { return FLVScore; }

@@ -170,6 +170,12 @@ void TSpielfeld::keyPressEvent(QKeyEvent* event) {
         ShowCursor(true);
         ActOn(FCursor); // as a mouse release over the cursor's cell
         break;
+    case Qt::Key_I:
+        emit PositionAsked();
+        break;
+    case Qt::Key_V:
+        emit PreviewAsked();
+        break;
     case Qt::Key_Escape:
         // As a click beside the cells. The frame stays as it is: a mouse player closing a menu
         // or a dialog with Escape has not taken up the keyboard.
@@ -223,7 +229,10 @@ void TSpielfeld::focusInEvent(QFocusEvent* event) {
         ShowCursor(true);
     }
     update();
-    AnnounceFocus();
+    // After the window's own focus event, which a screen reader would otherwise take last and
+    // read as the whole table.
+    QMetaObject::invokeMethod(
+        this, [this] { AnnounceFocus(); }, Qt::QueuedConnection);
 }
 
 void TSpielfeld::focusOutEvent(QFocusEvent* event) {

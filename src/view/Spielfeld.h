@@ -19,7 +19,8 @@ struct TOptions;
 // of the field, which the arrow keys move and Space or Return act on as a click would. The cursor
 // shows from the first key press on and hides while the mouse is used. A mouse release or such a
 // key plays the cell it acts on in the game, which then tells the box what to draw; CellActed
-// follows. Assistive technology sees the box as a table of the field's cells.
+// follows; the keys I and V ask for the position and the preview in words. Assistive technology
+// sees the box as a table of the field's cells.
 class TSpielfeld : public QWidget, public IBoardHost {
     Q_OBJECT
 
@@ -61,6 +62,9 @@ signals:
     // A mouse release or a key has acted on a cell, (-1, -1) for none, and the game has played
     // it.
     void CellActed(brimbal::TCell cell);
+    // The key I asks for the position in words (score, balls left), V for the preview column.
+    void PositionAsked();
+    void PreviewAsked();
 
 protected:
     bool event(QEvent* event) override;

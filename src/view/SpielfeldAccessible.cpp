@@ -68,11 +68,12 @@ public:
         if (text != QAccessible::Name || !isValid()) {
             return {};
         }
-        return ColourName(Box->Game().Tile(Cell.Column, Cell.Row), Box->Options()) +
-               Words::tr(", Spalte %1, Zeile %2").arg(Cell.Column + 1).arg(Cell.Row + 1);
+        return CellName(*Box, Cell);
     }
     QRect rect() const override { return isValid() ? OnScreen(Box, Box->CellRect(Cell)) : QRect(); }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A list item, not a table cell: a screen reader then reads the one cell that a key moves
+    // to, where for a cell it reads its whole row.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
         if (!isValid()) {
@@ -357,6 +358,26 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 }
 
 } // namespace
+
+QString CellName(const TSpielfeld& box, TCell cell) {
+    const QString marked =
+        box.Game().IsMarked(cell.Column, cell.Row) ? Words::tr(", markiert") : QString();
+    return ColourName(box.Game().Tile(cell.Column, cell.Row), box.Options()) + marked +
+           Words::tr(", Spalte %1, Zeile %2").arg(cell.Column + 1).arg(cell.Row + 1);
+}
+
+QString PreviewText(const TSpielfeld& box) {
+    QStringList colours;
+    for (int row = 0; row < KRows; ++row) {
+        if (const std::int32_t tile = box.Game().Tile(KPreviewColumn, row); tile > 0) {
+            colours << ColourName(tile, box.Options());
+        }
+    }
+    if (!HasPreview(box.Game().Modus()) || colours.isEmpty()) {
+        return Words::tr("Keine Vorschau");
+    }
+    return Words::tr("Vorschau: %1").arg(colours.join(QStringLiteral(", ")));
+}
 
 void InstallSpielfeldAccessibility() {
     [[maybe_unused]] static const bool installed = [] {

@@ -3,6 +3,7 @@
 // The board as a screen reader sees it, through Qt's accessibility interfaces.
 #include "BoardPicture.h"
 #include "DEnterName.h"
+#include "DHighscore.h"
 #include "Main.h"
 #include "ModalAnswer.h"
 #include "SettingsFixture.h"
@@ -11,6 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -180,8 +182,8 @@ void TestAccessible::selectionAndFocus() {
     QVERIFY(!cells->cellAt(10, 5)->state().focused);
     Key(Qt::Key_Space);
     QCOMPARE(Names(cells->selectedCells()),
-             QStringList({"Rot, Spalte 7, Zeile 10", "Rot, Spalte 7, Zeile 11",
-                          "Rot, Spalte 8, Zeile 11"}));
+             QStringList({"Rot, markiert, Spalte 7, Zeile 10", "Rot, markiert, Spalte 7, Zeile 11",
+                          "Rot, markiert, Spalte 8, Zeile 11"}));
     QVERIFY(cursor->state().selected);
     QVERIFY(!cells->cellAt(10, 8)->state().selected);
 }
@@ -195,7 +197,7 @@ void TestAccessible::preview_data() {
 // Beside the table, the window holds the preview column as a list in the modes that have one.
 void TestAccessible::preview() {
     QFETCH(int, mode);
-    Frm->SetModus(mode);
+    Key(Qt::Key(Qt::Key_0 + mode)); // the mode's key, which tells its new game
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Frm.get());
     QAccessibleInterface* list = nullptr;
     for (int i = 0; i < window->childCount(); ++i) {
@@ -218,6 +220,14 @@ void TestAccessible::preview() {
     const QAccessibleInterface* last = list->child(balls - 1);
     QVERIFY(last->text(QAccessible::Name).endsWith(", Zeile 11"));
     QCOMPARE(last->role(), QAccessible::ListItem);
+    // The key V reads the same balls from top to bottom, colours only.
+    QStringList colours;
+    for (int i = 0; i < balls; ++i) {
+        colours << list->child(i)->text(QAccessible::Name).section(',', 0, 0);
+    }
+    Spoken.clear();
+    Key(Qt::Key_V);
+    QCOMPARE(Spoken, QStringList{"Vorschau: " + colours.join(", ") + "."});
 }
 
 // Marking, removing, a new game and the end of a game are told to the screen reader.
@@ -294,19 +304,27 @@ void TestAccessible::spoken_data() {
     QTest::addColumn<bool>("lastPair"); // the board holds one pair, which the keys remove
     QTest::addColumn<QStringList>("spoken");
     const QString removal = "Du bekommst dafür 6 Punkte. Punkte: 6.";
-    QTest::newRow("marking") << "Space" << false << QStringList{"Das sind 3 Felder!"};
+    const QString marking = "Das sind 3 Felder! Rot.";
+    QTest::newRow("marking") << "Space" << false << QStringList{marking};
+    // The ball that fell into the frame follows the points.
     QTest::newRow("removal") << "Space Return" << false
-                             << QStringList{"Das sind 3 Felder!", removal};
+                             << QStringList{marking, removal + " Gelb, Spalte 7, Zeile 11."};
+    QTest::newRow("Escape drops the mark")
+        << "Space Esc" << false << QStringList{marking, "Markierung aufgehoben."};
+    QTest::newRow("position") << "I" << false << QStringList{"Punkte: 0, noch 8 Kugeln."};
+    QTest::newRow("no preview in mode 1") << "V" << false << QStringList{"Keine Vorschau."};
+    QTest::newRow("high score mode")
+        << "Ctrl+H" << false << QStringList{"focus", "Fortlaufend, keine Einträge."};
     QTest::newRow("Ctrl+N") << "Ctrl+N" << false
                             << QStringList{"Neues Spiel im Modus Normal. Punkte: 0."};
     QTest::newRow("mode key") << "2" << false
                               << QStringList{"Neues Spiel im Modus Fortlaufend. Punkte: 0."};
     // The end is told before the name entry takes the focus; the new game after it.
     QTest::newRow("game over") << "Space Return" << true
-                               << QStringList{"Das sind 2 Felder!",
+                               << QStringList{"Das sind 2 Felder! Rot.",
                                               "Du bekommst dafür 2 Punkte. Punkte: 2. Spiel zu "
                                               "Ende.",
-                                              "focus", "name entry",
+                                              "focus", "Namen eintragen",
                                               "Neues Spiel im Modus Normal. Punkte: 0."};
     QTest::newRow("clock") << "" << false << QStringList{};
 }
@@ -329,9 +347,13 @@ void TestAccessible::spoken() {
     }
     Spoken.clear();
     TModalAnswer<TDlgEnterName> answer([](TDlgEnterName* dialog) {
-        Spoken << "name entry";
+        Spoken << QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
         dialog->EName()->setText("Orca");
         dialog->BOK()->click();
+    });
+    TModalAnswer<TDlgHighscore> scores([](TDlgHighscore* dialog) {
+        QTest::keyClick(dialog->CBModus(), Qt::Key_Down);
+        dialog->BClose()->click();
     });
     if (keys.isEmpty()) {
         Frm->Timer1Timer();
