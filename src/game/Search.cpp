@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#include "Search.h"
+
+#include "Modes.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace brimbal {
+
+namespace {
+
+constexpr int KFieldBegin = KGridStride;
+constexpr int KFieldEnd = (KFieldColumns + 1) * KGridStride;
+
+constexpr bool IsFieldIndex(int index) {
+    return index >= KFieldBegin && index < KFieldEnd && index % KGridStride != KRows;
+}
+
+constexpr TSearchCell CellOf(int index) {
+    return {std::int8_t(index / KGridStride - 1), std::int8_t(KRows - 1 - index % KGridStride)};
+}
+
+// As TGame scores: kept within 32 bits.
+std::int32_t AddPoints(std::int32_t total, std::int32_t n) {
+    const std::int32_t points = n * (n - 1);
+    if (total > std::numeric_limits<std::int32_t>::max() - points) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return total + points;
+}
+
+// Marks the group at an index; returns its size.
+std::int32_t Flood(const std::uint8_t* grid, int start, std::uint8_t* label, std::uint8_t id) {
+    const std::uint8_t value = grid[start];
+    std::uint8_t stack[KFieldColumns * KRows];
+    int top = 0;
+    stack[top++] = std::uint8_t(start);
+    label[start] = id;
+    std::int32_t size = 0;
+    while (top > 0) {
+        const int index = stack[--top];
+        ++size;
+        for (const int next : {index - 1, index + 1, index - KGridStride, index + KGridStride}) {
+            if (grid[next] == value && label[next] == 0) {
+                label[next] = id;
+                stack[top++] = std::uint8_t(next);
+            }
+        }
+    }
+    return size;
+}
+
+std::uint64_t HashOf(const TSearchBoard& board) {
+    std::uint64_t hash = board.Refills * 0x9E3779B97F4A7C15ull;
+    for (int offset = KFieldBegin; offset + 8 <= KFieldEnd; offset += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, board.Grid + offset, sizeof word);
+        hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    return hash;
+}
+
+// How promising a board is: its score, what its groups make now, and what its colours could
+// make if each came together.
+std::int64_t Evaluate(const TSearchBoard& board, const TGroups& groups) {
+    std::int64_t now = 0;
+    for (int id = 1; id <= groups.Count; ++id) {
+        const std::int64_t n = groups.Size[id];
+        now += n * (n - 1);
+    }
+    return std::int64_t(board.Total) * 4 + now * 4;
+}
+
+} // namespace
+
+TColumnStream::TColumnStream(const std::uint8_t (&previewColumn)[KRows], const TRandom& random)
+    : Dealing(true), Random(random), Columns(KRows) {
+    for (int row = 0; row < KRows; ++row) {
+        Columns[KRows - 1 - row] = previewColumn[row];
+    }
+}
+
+const std::uint8_t* TColumnStream::Column(std::uint32_t k) const {
+    if (!Dealing) {
+        return nullptr;
+    }
+    while (Columns.size() <= std::size_t(k) * KRows) {
+        // As TGame::DealPreview: the top row of the run, then its tiles from the bottom up.
+        const std::int32_t top = Random.Random(KRows);
+        const std::size_t begin = Columns.size();
+        Columns.resize(begin + KRows);
+        for (int row = KRows - 1; row >= top; --row) {
+            Columns[begin + std::size_t(KRows - 1 - row)] =
+                std::uint8_t(Random.Random(KColours) + 1);
+        }
+    }
+    return Columns.data() + std::size_t(k) * KRows;
+}
+
+std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups) {
+    std::memset(groups.Label, 0, sizeof groups.Label);
+    std::memset(groups.Colours, 0, sizeof groups.Colours);
+    groups.Count = 0;
+    std::uint8_t lone = KFieldColumns * KRows;
+    for (int column = 0; column < KFieldColumns; ++column) {
+        const int base = (column + 1) * KGridStride;
+        for (int index = base; index < base + KRows; ++index) {
+            const std::uint8_t value = board.Grid[index];
+            if (value == 0 || groups.Label[index] != 0) {
+                continue;
+            }
+            ++groups.Colours[value];
+            const bool paired =
+                board.Grid[index + 1] == value || board.Grid[index + KGridStride] == value ||
+                board.Grid[index - KGridStride] == value || board.Grid[index - 1] == value;
+            if (!paired) {
+                // Lone tiles share the last number and are never counted as groups.
+                groups.Label[index] = lone;
+                continue;
+            }
+            const std::uint8_t id = ++groups.Count;
+            const std::int32_t size = Flood(board.Grid, index, groups.Label, id);
+            groups.Size[id] = std::uint8_t(size);
+            groups.First[id] = std::uint8_t(index);
+            groups.Colours[value] += size - 1;
+        }
+    }
+    return groups.Count;
+}
+
+std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream) {
+    std::uint8_t label[KGridSize] = {};
+    const std::int32_t size = Flood(board.Grid, index, label, 1);
+    for (int column = 0; column < KFieldColumns; ++column) {
+        std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
+        const std::uint8_t* marks = label + (column + 1) * KGridStride;
+        int write = 0;
+        for (int row = 0; row < KRows; ++row) {
+            if (cells[row] != 0 && marks[row] == 0) {
+                cells[write++] = cells[row];
+            }
+        }
+        std::memset(cells + write, 0, std::size_t(KRows - write));
+        if (write == 0) {
+            // The columns to the left move one place right; a new one enters at the left.
+            std::uint8_t* first = board.Grid + KGridStride;
+            std::memmove(first + KGridStride, first, std::size_t(column) * KGridStride);
+            const std::uint8_t* entering = stream.Column(board.Refills);
+            if (entering) {
+                std::memcpy(first, entering, KRows);
+                ++board.Refills;
+            } else {
+                std::memset(first, 0, KRows);
+            }
+        }
+    }
+    board.Total = AddPoints(board.Total, size);
+    return size;
+}
+
+TSearchPosition TSearchPosition::FromGame(const TGame& game, const TRandom& random) {
+    TSearchPosition position;
+    for (int column = 0; column < KFieldColumns; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            position.Board.Grid[GridIndex(column, row)] = std::uint8_t(game.Tile(column, row));
+        }
+    }
+    for (int row = 0; row < KRows; ++row) {
+        position.RootPreview[row] = std::uint8_t(game.Tile(KPreviewColumn, row));
+    }
+    position.Board.Total = game.Total();
+    position.Preview = HasPreview(game.Modus());
+    if (position.Preview) {
+        position.Columns = TColumnStream(position.RootPreview, random);
+    }
+    return position;
+}
+
+std::int32_t TSearchPosition::Tile(int column, int row) const {
+    if (row < 0 || row >= KRows) {
+        return 0;
+    }
+    if (InField(column, row)) {
+        return Board.Grid[GridIndex(column, row)];
+    }
+    if (column != KPreviewColumn) {
+        return 0;
+    }
+    if (!Preview) {
+        return RootPreview[row];
+    }
+    return Columns.Column(Board.Refills)[KRows - 1 - row];
+}
+
+std::int32_t TSearchPosition::GroupSize(TSearchCell cell) const {
+    if (!InField(cell.Column, cell.Row) || Tile(cell.Column, cell.Row) == 0) {
+        return 0;
+    }
+    std::uint8_t label[KGridSize] = {};
+    return Flood(Board.Grid, GridIndex(cell.Column, cell.Row), label, 1);
+}
+
+std::int32_t TSearchPosition::Click(TSearchCell cell) {
+    const std::int32_t size = GroupSize(cell);
+    if (size < 2) {
+        return size;
+    }
+    return RemoveGroup(Board, GridIndex(cell.Column, cell.Row), Columns);
+}
+
+bool TSearchPosition::GameOver() const {
+    TGroups groups;
+    return FindGroups(Board, groups) == 0;
+}
+
+TSearch::TSearch(const TSearchPosition& position)
+    : Root(position.SearchBoard()), Stream(position.Stream()) {}
+
+TSearchResult TSearch::Best() const {
+    std::lock_guard<std::mutex> lock(Mutex);
+    return Result;
+}
+
+void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index,
+                    std::int32_t total) {
+    const std::int32_t points = total - Root.Total;
+    {
+        std::lock_guard<std::mutex> lock(Mutex);
+        if (Found && points <= Result.Points) {
+            return;
+        }
+    }
+    std::vector<TSearchCell> line;
+    line.push_back(CellOf(index));
+    for (std::int32_t at = level; at > 0; --at) {
+        const std::uint32_t packed = Levels[std::size_t(at)][parent];
+        line.push_back(CellOf(int(packed & 0xFF)));
+        parent = packed >> 8;
+    }
+    std::reverse(line.begin(), line.end());
+    std::lock_guard<std::mutex> lock(Mutex);
+    Result.Line = std::move(line);
+    Result.Points = points;
+    Found = true;
+}
+
+bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
+                   TClock::time_point deadline) {
+    Beam0.assign(1, Root);
+    Levels.resize(1);
+    Levels[0].assign(1, 0);
+    TGroups groups;
+    TGroups childGroups;
+    {
+        if (FindGroups(Root, groups) == 0) {
+            std::lock_guard<std::mutex> lock(Mutex);
+            Found = true;
+            return true;
+        }
+    }
+    for (std::int32_t level = 0; !Beam0.empty(); ++level) {
+        Candidates.clear();
+        for (std::uint32_t parent = 0; parent < Beam0.size(); ++parent) {
+            if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline) {
+                return false;
+            }
+            const TSearchBoard& board = Beam0[parent];
+            FindGroups(board, groups);
+            for (int id = 1; id <= groups.Count; ++id) {
+                TSearchBoard child = board;
+                RemoveGroup(child, groups.First[id], Stream);
+                if (FindGroups(child, childGroups) == 0) {
+                    Offer(level, parent, groups.First[id], child.Total);
+                    continue;
+                }
+                Candidates.push_back(
+                    {Evaluate(child, childGroups), HashOf(child), parent, groups.First[id]});
+            }
+        }
+        // The best children, each board once.
+        std::sort(Candidates.begin(), Candidates.end(),
+                  [](const TCandidate& a, const TCandidate& b) {
+                      return a.Value != b.Value ? a.Value > b.Value : a.Hash < b.Hash;
+                  });
+        Beam1.clear();
+        if (Levels.size() <= std::size_t(level) + 1) {
+            Levels.emplace_back();
+        }
+        std::vector<std::uint32_t>& next = Levels[std::size_t(level) + 1];
+        next.clear();
+        std::size_t slots = 64;
+        while (slots < std::size_t(width) * 2) {
+            slots *= 2;
+        }
+        Seen.assign(slots, 0);
+        for (const TCandidate& candidate : Candidates) {
+            if (Beam1.size() >= std::size_t(width)) {
+                break;
+            }
+            // Open addressing over the hashes taken; 0 marks a free slot.
+            const std::uint64_t hash = candidate.Hash | 1;
+            std::size_t slot = std::size_t(hash >> 20) & (slots - 1);
+            while (Seen[slot] != 0 && Seen[slot] != hash) {
+                slot = (slot + 1) & (slots - 1);
+            }
+            if (Seen[slot] == hash) {
+                continue;
+            }
+            Seen[slot] = hash;
+            Beam1.push_back(Beam0[candidate.Parent]);
+            RemoveGroup(Beam1.back(), candidate.Index, Stream);
+            next.push_back(candidate.Parent << 8 | candidate.Index);
+        }
+        std::swap(Beam0, Beam1);
+    }
+    return true;
+}
+
+TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point deadline) {
+    // The greedy line first, whatever the clock says, so that there is always an answer.
+    Beam(1, std::atomic<bool>(false), TClock::time_point::max());
+    {
+        std::lock_guard<std::mutex> lock(Mutex);
+        Result.Width = 1;
+    }
+    for (std::int32_t width = 2; width <= KMaxWidth; width *= 2) {
+        if (!Beam(width, cancel, deadline)) {
+            break;
+        }
+        std::lock_guard<std::mutex> lock(Mutex);
+        Result.Width = width;
+    }
+    return Best();
+}
+
+} // namespace brimbal
