@@ -64,15 +64,27 @@ std::uint64_t HashOf(const TSearchBoard& board) {
     return hash;
 }
 
-// How promising a board is: its score, what its groups make now, and what its colours could
-// make if each came together.
+// How promising a board is, in sixteenths of a point: its score, what its groups make now, an
+// eighth of what each colour would make if all its tiles came together, and four points off for
+// each lone tile. The lone tiles matter most with a preview: a field with few of them goes on
+// taking new columns. Width 300 on 100 deals, mode 1 and mode 2: score and groups alone 825 and
+// 2590, with the colours and lone tiles 887 and 4460.
 std::int64_t Evaluate(const TSearchBoard& board, const TGroups& groups) {
     std::int64_t now = 0;
+    std::int32_t grouped = 0;
     for (int id = 1; id <= groups.Count; ++id) {
         const std::int64_t n = groups.Size[id];
         now += n * (n - 1);
+        grouped += groups.Size[id];
     }
-    return std::int64_t(board.Total) * 4 + now * 4;
+    std::int64_t gathered = 0;
+    std::int32_t tiles = 0;
+    for (int colour = 1; colour <= KColours; ++colour) {
+        const std::int64_t n = groups.Colours[colour];
+        gathered += n * (n - 1);
+        tiles += groups.Colours[colour];
+    }
+    return 16 * (std::int64_t(board.Total) + now) + 2 * gathered - 64 * (tiles - grouped);
 }
 
 } // namespace
