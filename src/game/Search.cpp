@@ -234,7 +234,9 @@ TSearch::TSearch(const TSearchPosition& position)
 
 TSearchResult TSearch::Best() const {
     std::lock_guard<std::mutex> lock(Mutex);
-    return Result;
+    TSearchResult result = Result;
+    result.Positions = Positions.load(std::memory_order_relaxed);
+    return result;
 }
 
 void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index,
@@ -293,6 +295,7 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
                     {Evaluate(child, childGroups), HashOf(child), parent, groups.First[id]});
             }
         }
+        Positions.fetch_add(Candidates.size(), std::memory_order_relaxed);
         // The best children, each board once.
         std::sort(Candidates.begin(), Candidates.end(),
                   [](const TCandidate& a, const TCandidate& b) {

@@ -108,7 +108,8 @@ private:
 struct TSearchResult {
     std::vector<TSearchCell> Line;
     std::int32_t Points = 0;
-    std::int32_t Width = 0; // the widest search that has finished
+    std::int32_t Width = 0;      // the widest search that has finished
+    std::uint64_t Positions = 0; // the boards looked at so far
 };
 
 // An anytime search: beam searches of growing width over copies of the position, each a whole
@@ -153,6 +154,7 @@ private:
     mutable std::mutex Mutex;
     TSearchResult Result;
     bool Found = false;
+    std::atomic<std::uint64_t> Positions{0};
 };
 
 } // namespace brimbal
