@@ -86,13 +86,18 @@ std::int32_t LargestGroupTotal(int modus, std::uint64_t seed) {
     return deal.Game.Total();
 }
 
-// The total of the player that takes the hint's first move, searched for the given time.
+// The total of the player that takes the hint's first move, searched for the given time from
+// the rest of the last hint's line.
 std::int32_t HintTotal(int modus, std::uint64_t seed, std::chrono::milliseconds budget) {
     TDeal deal(modus, seed);
     const std::atomic<bool> cancel{false};
+    std::vector<TSearchCell> line;
     while (deal.Game.GameRunning()) {
         TSearch search(deal.Position());
-        deal.Click(search.Run(cancel, TClock::now() + budget).Line.front());
+        search.Seed(line);
+        line = search.Run(cancel, TClock::now() + budget).Line;
+        deal.Click(line.front());
+        line.erase(line.begin());
     }
     return deal.Game.Total();
 }

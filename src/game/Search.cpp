@@ -262,6 +262,30 @@ void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index
     Found = true;
 }
 
+bool TSearch::Seed(const std::vector<TSearchCell>& line) {
+    TSearchBoard board = Root;
+    std::uint8_t label[KGridSize];
+    for (const TSearchCell cell : line) {
+        std::memset(label, 0, sizeof label);
+        if (!InField(cell.Column, cell.Row) || board.Grid[GridIndex(cell.Column, cell.Row)] == 0 ||
+            Flood(board.Grid, GridIndex(cell.Column, cell.Row), label, 1) < 2) {
+            return false;
+        }
+        RemoveGroup(board, GridIndex(cell.Column, cell.Row), Stream);
+    }
+    TGroups groups;
+    if (FindGroups(board, groups) != 0) {
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(Mutex);
+    if (!Found || board.Total - Root.Total > Result.Points) {
+        Result.Line = line;
+        Result.Points = board.Total - Root.Total;
+        Found = true;
+    }
+    return true;
+}
+
 bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
                    TClock::time_point deadline) {
     Beam0.assign(1, Root);

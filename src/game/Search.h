@@ -121,6 +121,12 @@ public:
 
     explicit TSearch(const TSearchPosition& position);
 
+    // Starts from a line found earlier that plays from this position to the end of the game,
+    // such as the rest of the last hint's; the search keeps it until it finds a better one.
+    // Returns false, keeping nothing, when a click of the line removes nothing or the game does
+    // not end with it.
+    bool Seed(const std::vector<TSearchCell>& line);
+
     // Searches until cancel is set, the deadline passes or the widest beam has finished; returns
     // the best line. Even when stopped at once it has a line, the greedy one, to the end.
     TSearchResult Run(const std::atomic<bool>& cancel, TClock::time_point deadline);

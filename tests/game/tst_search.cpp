@@ -90,18 +90,25 @@ private slots:
         }
     }
 
-    // The line found, clicked on the game, makes the points claimed and ends the game.
+    // The line found, clicked on the game, makes the points claimed and ends the game; so does
+    // the line of a search seeded with its rest after the first click, and it is no worse.
     void lineScores_data() { AddModeRows(); }
     void lineScores() {
         QFETCH(int, modus);
         for (std::uint64_t seed = 1; seed <= 4; ++seed) {
             TFixture f(modus, seed);
             TSearch search(f.Position());
-            const TSearchResult result = search.Run(
+            TSearchResult result = search.Run(
                 std::atomic<bool>(false), TSearch::TClock::now() + std::chrono::milliseconds(100));
             QVERIFY(result.Width >= 2);
-            QVERIFY(f.Play(result.Line));
-            QCOMPARE(f.Game.Total(), result.Points);
+            QVERIFY(f.Play({result.Line.front()}));
+            const std::int32_t first = f.Game.Total();
+            TSearch next(f.Position());
+            QVERIFY(next.Seed({result.Line.begin() + 1, result.Line.end()}));
+            const TSearchResult rest = next.Run(std::atomic<bool>(true), {});
+            QVERIFY(rest.Points >= result.Points - first);
+            QVERIFY(f.Play(rest.Line));
+            QCOMPARE(f.Game.Total(), first + rest.Points);
             QVERIFY(!f.Game.GameRunning());
         }
     }
