@@ -64,6 +64,57 @@ std::uint64_t HashOf(const TSearchBoard& board) {
     return hash;
 }
 
+constexpr TCells RowMask(int row) {
+    TCells mask = 0;
+    for (int column = 0; column < KFieldColumns; ++column) {
+        mask |= TCells(1) << (column * KRows + row);
+    }
+    return mask;
+}
+constexpr TCells KNotBottom = ~RowMask(0);
+constexpr TCells KNotTop = ~RowMask(KRows - 1);
+
+// The cells and their neighbours.
+inline TCells Spread(TCells cells) {
+    return cells | ((cells << 1) & KNotBottom) | ((cells >> 1) & KNotTop) | (cells << KRows) |
+           (cells >> KRows);
+}
+
+inline std::int32_t CountOf(TCells cells) {
+    return __builtin_popcountll(std::uint64_t(cells)) +
+           __builtin_popcountll(std::uint64_t(cells >> 64));
+}
+
+inline int LowestOf(TCells cells) {
+    const std::uint64_t low = std::uint64_t(cells);
+    return low ? __builtin_ctzll(low) : 64 + __builtin_ctzll(std::uint64_t(cells >> 64));
+}
+
+// The group within a colour's cells that holds the seed cells.
+inline TCells Grow(TCells seed, TCells colour) {
+    for (;;) {
+        const TCells next = Spread(seed) & colour;
+        if (next == seed) {
+            return seed;
+        }
+        seed = next;
+    }
+}
+
+// Takes a column's cells from the grid into the colours' cells.
+void SetColumn(TSearchBoard& board, int column) {
+    const std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
+    std::uint32_t words[KColours + 1] = {};
+    for (int row = 0; row < KRows; ++row) {
+        words[cells[row]] |= 1u << row;
+    }
+    const TCells keep = ~(TCells((1u << KRows) - 1) << (column * KRows));
+    for (int colour = 1; colour <= KColours; ++colour) {
+        board.Colours[colour] = (board.Colours[colour] & keep) | TCells(words[colour])
+                                                                     << (column * KRows);
+    }
+}
+
 // How promising a board is, in sixteenths of a point: its score, what its groups make now, an
 // eighth of what each colour would make if all its tiles came together, and four points off for
 // each lone tile. The lone tiles matter most with a preview: a field with few of them goes on
@@ -114,53 +165,54 @@ const std::uint8_t* TColumnStream::Column(std::uint32_t k) const {
 }
 
 std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups) {
-    std::memset(groups.Label, 0, sizeof groups.Label);
-    std::memset(groups.Colours, 0, sizeof groups.Colours);
+    const TCells* colours = board.Colours;
     groups.Count = 0;
-    std::uint8_t lone = KFieldColumns * KRows;
-    for (int column = 0; column < KFieldColumns; ++column) {
-        const int base = (column + 1) * KGridStride;
-        for (int index = base; index < base + KRows; ++index) {
-            const std::uint8_t value = board.Grid[index];
-            if (value == 0 || groups.Label[index] != 0) {
-                continue;
-            }
-            ++groups.Colours[value];
-            const bool paired =
-                board.Grid[index + 1] == value || board.Grid[index + KGridStride] == value ||
-                board.Grid[index - KGridStride] == value || board.Grid[index - 1] == value;
-            if (!paired) {
-                // Lone tiles share the last number and are never counted as groups.
-                groups.Label[index] = lone;
-                continue;
-            }
-            const std::uint8_t id = ++groups.Count;
-            const std::int32_t size = Flood(board.Grid, index, groups.Label, id);
-            groups.Size[id] = std::uint8_t(size);
-            groups.First[id] = std::uint8_t(index);
-            groups.Colours[value] += size - 1;
+    groups.Colours[0] = 0;
+    for (int colour = 1; colour <= KColours; ++colour) {
+        const TCells all = colours[colour];
+        groups.Colours[colour] = CountOf(all);
+        // The tiles with a neighbour of their colour.
+        TCells paired = all & (((all << 1) & KNotBottom) | ((all >> 1) & KNotTop) | (all << KRows) |
+                               (all >> KRows));
+        while (paired != 0) {
+            const int first = LowestOf(paired);
+            const TCells group = Grow(TCells(1) << first, all);
+            paired &= ~group;
+            const int id = ++groups.Count;
+            groups.Cells[id] = group;
+            groups.Size[id] = std::uint8_t(CountOf(group));
+            groups.First[id] = std::uint8_t((first / KRows + 1) * KGridStride + first % KRows);
         }
     }
     return groups.Count;
 }
 
-std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream) {
-    std::uint8_t label[KGridSize] = {};
-    const std::int32_t size = Flood(board.Grid, index, label, 1);
+std::int32_t RemoveCells(TSearchBoard& board, TCells removed, const TColumnStream& stream) {
+    const std::int32_t size = CountOf(removed);
     for (int column = 0; column < KFieldColumns; ++column) {
+        const std::uint32_t marks =
+            std::uint32_t(removed >> (column * KRows)) & ((1u << KRows) - 1);
+        if (marks == 0) {
+            continue;
+        }
         std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
-        const std::uint8_t* marks = label + (column + 1) * KGridStride;
         int write = 0;
         for (int row = 0; row < KRows; ++row) {
-            if (cells[row] != 0 && marks[row] == 0) {
+            if (cells[row] != 0 && (marks >> row & 1) == 0) {
                 cells[write++] = cells[row];
             }
         }
         std::memset(cells + write, 0, std::size_t(KRows - write));
+        SetColumn(board, column);
         if (write == 0) {
             // The columns to the left move one place right; a new one enters at the left.
             std::uint8_t* first = board.Grid + KGridStride;
             std::memmove(first + KGridStride, first, std::size_t(column) * KGridStride);
+            const TCells left = (TCells(1) << (column * KRows)) - 1;
+            for (int colour = 1; colour <= KColours; ++colour) {
+                TCells& bits = board.Colours[colour];
+                bits = (bits & ~(left << KRows | left)) | (bits & left) << KRows;
+            }
             const std::uint8_t* entering = stream.Column(board.Refills);
             if (entering) {
                 std::memcpy(first, entering, KRows);
@@ -168,10 +220,16 @@ std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& st
             } else {
                 std::memset(first, 0, KRows);
             }
+            SetColumn(board, 0);
         }
     }
     board.Total = AddPoints(board.Total, size);
     return size;
+}
+
+std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream) {
+    const int bit = (index / KGridStride - 1) * KRows + index % KGridStride;
+    return RemoveCells(board, Grow(TCells(1) << bit, board.Colours[board.Grid[index]]), stream);
 }
 
 TSearchPosition TSearchPosition::FromGame(const TGame& game, const TRandom& random) {
@@ -183,6 +241,9 @@ TSearchPosition TSearchPosition::FromGame(const TGame& game, const TRandom& rand
     }
     for (int row = 0; row < KRows; ++row) {
         position.RootPreview[row] = std::uint8_t(game.Tile(KPreviewColumn, row));
+    }
+    for (int column = 0; column < KFieldColumns; ++column) {
+        SetColumn(position.Board, column);
     }
     position.Board.Total = game.Total();
     position.Preview = HasPreview(game.Modus());
@@ -212,8 +273,9 @@ std::int32_t TSearchPosition::GroupSize(TSearchCell cell) const {
     if (!InField(cell.Column, cell.Row) || Tile(cell.Column, cell.Row) == 0) {
         return 0;
     }
-    std::uint8_t label[KGridSize] = {};
-    return Flood(Board.Grid, GridIndex(cell.Column, cell.Row), label, 1);
+    const int index = GridIndex(cell.Column, cell.Row);
+    const int bit = cell.Column * KRows + (KRows - 1 - cell.Row);
+    return CountOf(Grow(TCells(1) << bit, Board.Colours[Board.Grid[index]]));
 }
 
 std::int32_t TSearchPosition::Click(TSearchCell cell) {
@@ -310,7 +372,7 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
             FindGroups(board, groups);
             for (int id = 1; id <= groups.Count; ++id) {
                 TSearchBoard child = board;
-                RemoveGroup(child, groups.First[id], Stream);
+                RemoveCells(child, groups.Cells[id], Stream);
                 if (FindGroups(child, childGroups) == 0) {
                     Offer(level, parent, groups.First[id], child.Total);
                     continue;
@@ -366,12 +428,38 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
         std::lock_guard<std::mutex> lock(Mutex);
         Result.Width = 1;
     }
-    for (std::int32_t width = 2; width <= KMaxWidth; width *= 2) {
+    for (std::int32_t width = 2;;) {
+        const TClock::time_point start = TClock::now();
         if (!Beam(width, cancel, deadline)) {
             break;
         }
-        std::lock_guard<std::mutex> lock(Mutex);
-        Result.Width = width;
+        const TClock::time_point end = TClock::now();
+        {
+            std::lock_guard<std::mutex> lock(Mutex);
+            Result.Width = width;
+        }
+        // Within 64 MB: the two beams, their children and each level's cells, for a line up to
+        // twice as long as this one.
+        const std::size_t perBoard = 2 * sizeof(TSearchBoard) + 24 * sizeof(TCandidate) +
+                                     2 * Levels.size() * sizeof(std::uint32_t);
+        const std::int32_t widest =
+            std::int32_t(std::min<std::size_t>(KMaxWidth, (std::size_t(64) << 20) / perBoard));
+        if (width >= widest) {
+            break;
+        }
+        std::int32_t next = std::min(2 * width, widest);
+        if (deadline != TClock::time_point::max()) {
+            // A beam's time grows with its width: the widest that still ends before the
+            // deadline, rather than one that the deadline cuts off.
+            const double took = std::chrono::duration<double>(end - start).count();
+            const double left = std::chrono::duration<double>(deadline - end).count();
+            const double fits = 0.9 * width * left / std::max(took, 1e-6);
+            if (fits < 1.25 * width) {
+                break;
+            }
+            next = std::int32_t(std::min<double>(next, fits));
+        }
+        width = next;
     }
     return Best();
 }

@@ -55,20 +55,26 @@ private:
     mutable std::vector<std::uint8_t> Columns; // KRows values a column, from the bottom row up
 };
 
-// One position: the field, the score so far and how many columns have entered.
+// A set of field cells, one bit a cell: bit column * KRows + row, rows counted from the bottom.
+__extension__ typedef unsigned __int128 TCells;
+
+// One position: the field, as bytes and as each colour's cells; the score so far and how many
+// columns have entered.
 struct TSearchBoard {
     std::uint8_t Grid[KGridSize] = {};
     std::int32_t Total = 0;
     std::uint32_t Refills = 0;
+    TCells Colours[KColours + 1] = {};
 };
 
-// The groups of a board: each field cell's group number (0 for an empty cell) and each group's
-// size and first cell.
+// The groups of two or more of a board: each one's cells, size and first grid index; and each
+// colour's count of tiles.
 struct TGroups {
-    std::uint8_t Label[KGridSize];
+    static constexpr int KMax = KFieldColumns * KRows / 2;
     std::uint8_t Count = 0;
-    std::uint8_t Size[KFieldColumns * KRows + 1];
-    std::uint8_t First[KFieldColumns * KRows + 1];
+    std::uint8_t Size[KMax + 1];
+    std::uint8_t First[KMax + 1];
+    TCells Cells[KMax + 1];
     std::int32_t Colours[KColours + 1];
 };
 
@@ -77,6 +83,8 @@ std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups);
 // Removes the group at a grid index as TGame::RemoveTiles does: tiles fall, each empty column is
 // closed from the left and refilled. Returns the size of the group.
 std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream);
+// Removes a group found by FindGroups; returns its size.
+std::int32_t RemoveCells(TSearchBoard& board, TCells cells, const TColumnStream& stream);
 
 // A position to search from: a board with the columns still to come.
 class TSearchPosition {
@@ -127,7 +135,7 @@ public:
     // not end with it.
     bool Seed(const std::vector<TSearchCell>& line);
 
-    // Searches until cancel is set, the deadline passes or the widest beam has finished; returns
+    // Searches until cancel is set, the deadline is near or the widest beam has finished; returns
     // the best line. Even when stopped at once it has a line, the greedy one, to the end.
     TSearchResult Run(const std::atomic<bool>& cancel, TClock::time_point deadline);
     TSearchResult Best() const;
@@ -135,8 +143,8 @@ public:
     // One beam search of the given width; false when stopped before its end.
     bool Beam(std::int32_t width, const std::atomic<bool>& cancel, TClock::time_point deadline);
 
-    // The widest beam Run tries: its memory stays below 64 MB.
-    static constexpr std::int32_t KMaxWidth = 1 << 14;
+    // The widest beam Run tries; it also keeps the memory below 64 MB.
+    static constexpr std::int32_t KMaxWidth = 1 << 17;
 
 private:
     struct TCandidate {
