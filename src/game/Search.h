@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The Brimbal authors
+#pragma once
+
+#include "Game.h"
+#include "Random.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace brimbal {
+
+// The rules once more, for a search that plays millions of removals: the same board, refills
+// and score as TGame, without host, marks or history.
+
+// The field with an empty column at either side and an empty cell above each column, so that
+// every neighbour of a field cell can be read without a bounds check. Rows count from the bottom.
+constexpr int KGridStride = KRows + 1;
+constexpr int KGridSize = (KFieldColumns + 2) * KGridStride;
+
+// The grid index of a field cell; row 0 is the top row, as on the board.
+constexpr int GridIndex(int column, int row) {
+    return (column + 1) * KGridStride + (KRows - 1 - row);
+}
+
+// A cell that a player clicks, in board coordinates.
+struct TSearchCell {
+    std::int8_t Column = 0;
+    std::int8_t Row = 0;
+    bool operator==(const TSearchCell& other) const {
+        return Column == other.Column && Row == other.Row;
+    }
+};
+
+// The columns that enter the field at the left, in order: the preview column as it stands, then
+// those that a copy of the game's generator deals after it. The k-th refill of a game always
+// takes the k-th of them, whatever was removed before, so a board only keeps its count of
+// refills. Columns are dealt when first asked for.
+class TColumnStream {
+public:
+    // From a board of a mode without a preview: every refill is empty.
+    TColumnStream() = default;
+    // previewColumn holds column 11 from the top row down.
+    TColumnStream(const std::uint8_t (&previewColumn)[KRows], const TRandom& random);
+
+    // The k-th column to enter, from the bottom row up; nullptr for an empty one.
+    const std::uint8_t* Column(std::uint32_t k) const;
+
+private:
+    bool Dealing = false;
+    mutable TRandom Random{0};
+    mutable std::vector<std::uint8_t> Columns; // KRows values a column, from the bottom row up
+};
+
+// A set of field cells, one bit a cell: bit column * KRows + row, rows counted from the bottom.
+__extension__ typedef unsigned __int128 TCells;
+
+// One position: the field, as bytes and as each colour's cells; the score so far and how many
+// columns have entered.
+struct TSearchBoard {
+    std::uint8_t Grid[KGridSize] = {};
+    std::int32_t Total = 0;
+    std::uint32_t Refills = 0;
+    TCells Colours[KColours + 1] = {};
+};
+
+// The groups of two or more of a board: each one's cells, size and first grid index; and each
+// colour's count of tiles.
+struct TGroups {
+    static constexpr int KMax = KFieldColumns * KRows / 2;
+    std::uint8_t Count = 0;
+    std::uint8_t Size[KMax + 1];
+    std::uint8_t First[KMax + 1];
+    TCells Cells[KMax + 1];
+    std::int32_t Colours[KColours + 1];
+};
+
+// Finds the groups of a board; returns the number of groups of two or more.
+std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups);
+// Removes the group at a grid index as TGame::RemoveTiles does: tiles fall, each empty column is
+// closed from the left and refilled. Returns the size of the group.
+std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream);
+// Removes a group found by FindGroups; returns its size.
+std::int32_t RemoveCells(TSearchBoard& board, TCells cells, const TColumnStream& stream);
+
+// A position to search from: a board with the columns still to come.
+class TSearchPosition {
+public:
+    // The game as it stands, with a copy of the generator it deals from (the state after the
+    // preview column was dealt).
+    static TSearchPosition FromGame(const TGame& game, const TRandom& random);
+
+    // Board coordinates, column 11 the preview; outside, 0.
+    std::int32_t Tile(int column, int row) const;
+    std::int32_t Total() const { return Board.Total; }
+    // The size of the group at a cell: 0 for an empty cell, 1 for a lone tile.
+    std::int32_t GroupSize(TSearchCell cell) const;
+    // Removes the group at a cell when it holds two or more; returns its size.
+    std::int32_t Click(TSearchCell cell);
+    bool GameOver() const;
+
+    const TSearchBoard& SearchBoard() const { return Board; }
+    const TColumnStream& Stream() const { return Columns; }
+
+private:
+    TSearchBoard Board;
+    TColumnStream Columns;
+    bool Preview = false;
+    std::uint8_t RootPreview[KRows] = {}; // column 11 when the mode has no preview
+};
+
+// The best line found: the cells to click in turn and the points they make from the position.
+struct TSearchResult {
+    std::vector<TSearchCell> Line;
+    std::int32_t Points = 0;
+    std::int32_t Width = 0;      // the widest search that has finished
+    std::uint64_t Positions = 0; // the boards looked at so far
+};
+
+// An anytime search: beam searches of growing width over copies of the position, each a whole
+// line to the end of the game; the best line so far is kept. Run it on a worker thread; Best()
+// may be asked from any thread meanwhile.
+class TSearch {
+public:
+    using TClock = std::chrono::steady_clock;
+
+    explicit TSearch(const TSearchPosition& position);
+
+    // Starts from a line found earlier that plays from this position to the end of the game,
+    // such as the rest of the last hint's; the search keeps it until it finds a better one.
+    // Returns false, keeping nothing, when a click of the line removes nothing or the game does
+    // not end with it.
+    bool Seed(const std::vector<TSearchCell>& line);
+
+    // Searches until cancel is set, the deadline is near or the widest beam has finished; returns
+    // the best line. Even when stopped at once it has a line, the greedy one, to the end.
+    TSearchResult Run(const std::atomic<bool>& cancel, TClock::time_point deadline);
+    TSearchResult Best() const;
+
+    // One beam search of the given width; false when stopped before its end.
+    bool Beam(std::int32_t width, const std::atomic<bool>& cancel, TClock::time_point deadline);
+
+    // The widest beam Run tries; it also keeps the memory below 64 MB.
+    static constexpr std::int32_t KMaxWidth = 1 << 17;
+
+private:
+    struct TCandidate {
+        std::int64_t Value;
+        std::uint64_t Hash;
+        std::uint32_t Parent;
+        std::uint8_t Index;
+    };
+
+    // A line found: kept when it beats the best.
+    void Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index, std::int32_t total);
+
+    TSearchBoard Root;
+    TColumnStream Stream;
+    // Each level of the current beam: its boards' parents and cells, packed.
+    std::vector<std::vector<std::uint32_t>> Levels;
+    std::vector<TSearchBoard> Beam0, Beam1;
+    std::vector<TCandidate> Candidates;
+    std::vector<std::uint64_t> Seen; // the hashes of the boards taken into the next level
+
+    mutable std::mutex Mutex;
+    TSearchResult Result;
+    bool Found = false;
+    std::atomic<std::uint64_t> Positions{0};
+};
+
+} // namespace brimbal
