@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>Aus diesem Spiel lassen sich mindestens %1 Punkte holen.</source>
+        <translation>This game holds at least %1 points.</translation>
+    </message>
+    <message>
+        <source>Du stehst bei %1 Punkten.</source>
+        <translation>You are at %1 points.</translation>
+    </message>
+    <message>
+        <source>Du hast %1 Punkte.</source>
+        <translation>You scored %1 points.</translation>
+    </message>
+    <message>
+        <source>Spiel &amp;wiederholen</source>
+        <translation>Replay &amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
     <name>Colours</name>
     <message>
         <source>Rot</source>
@@ -371,6 +394,17 @@ desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). To choose another, e.g.:
     </message>
 </context>
 <context>
+    <name>Words</name>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
+        <translation>Finding out how many points this game holds …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>brimbal::TDlgEnterName</name>
     <message>
         <source>Punkte:</source>
@@ -622,6 +656,26 @@ Reason: %2</translation>
     <message>
         <source>%1, noch %2 Kugeln</source>
         <translation>%1, %2 balls left</translation>
+    </message>
+    <message>
+        <source>&amp;Tipp</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>Markiert eine gute nächste Gruppe</source>
+        <translation>Marks a good next group</translation>
+    </message>
+    <message>
+        <source>Was war &amp;drin?</source>
+        <translation>&amp;What Was in It?</translation>
+    </message>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel von Anfang an hergibt</source>
+        <translation>Finds out how many points this game holds from the start</translation>
+    </message>
+    <message>
+        <source>Tipp: Damit sind noch mindestens %1 Punkte möglich.</source>
+        <translation>Hint: at least %1 more points are possible.</translation>
     </message>
 </context>
 <context>

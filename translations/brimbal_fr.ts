@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>Aus diesem Spiel lassen sich mindestens %1 Punkte holen.</source>
+        <translation>Cette partie rapporte au moins %1 points.</translation>
+    </message>
+    <message>
+        <source>Du stehst bei %1 Punkten.</source>
+        <translation>Tu en es à %1 points.</translation>
+    </message>
+    <message>
+        <source>Du hast %1 Punkte.</source>
+        <translation>Tu as %1 points.</translation>
+    </message>
+    <message>
+        <source>Spiel &amp;wiederholen</source>
+        <translation>Rejouer la &amp;partie</translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
     <name>Colours</name>
     <message>
         <source>Rot</source>
@@ -337,7 +360,7 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>Vorschau: %1</source>
-        <translation>Aperçu : %1</translation>
+        <translation>Aperçu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -368,6 +391,17 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     <message>
         <source>Brimbal: Die Einstellungen konnten nicht gespeichert werden (%1: %2).</source>
         <translation>Brimbal&#xa0;: impossible d&apos;enregistrer les paramètres (%1&#xa0;: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
+        <translation>Recherche des points que rapporte cette partie…</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -441,7 +475,7 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, keine Einträge</source>
@@ -449,7 +483,7 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
     <message>
         <source>%1, Platz 1: %2, %3 Punkte</source>
-        <translation>%1, rang 1 : %2, %3 points</translation>
+        <translation>%1, rang 1&#xa0;: %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -622,6 +656,26 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>%1, noch %2 Kugeln</source>
         <translation>%1, encore %2 billes</translation>
+    </message>
+    <message>
+        <source>&amp;Tipp</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Markiert eine gute nächste Gruppe</source>
+        <translation>Marque un bon prochain groupe</translation>
+    </message>
+    <message>
+        <source>Was war &amp;drin?</source>
+        <translation>Qu’&amp;y avait-il ?</translation>
+    </message>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel von Anfang an hergibt</source>
+        <translation>Cherche ce que la partie rapporte depuis le début</translation>
+    </message>
+    <message>
+        <source>Tipp: Damit sind noch mindestens %1 Punkte möglich.</source>
+        <translation>Indice : encore au moins %1 points possibles.</translation>
     </message>
 </context>
 <context>

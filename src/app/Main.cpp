@@ -3,11 +3,14 @@
 #include "Main.h"
 
 #include "About.h"
+#include "Analysis.h"
 #include "Announcer.h"
 #include "DEnterName.h"
 #include "DHighscore.h"
 #include "GameWords.h"
+#include "HintSearch.h"
 #include "Modes.h"
+#include "NullGameHost.h"
 #include "NumberText.h"
 #include "Palette.h"
 #include "Spielfeld.h"
@@ -78,6 +81,10 @@ TFrmMain::TFrmMain(TClock clock, QWidget* parent)
     FSpielfeld = new TSpielfeld(FGame, FOptions, this);
     setCentralWidget(FSpielfeld);
     connect(FSpielfeld, &TSpielfeld::CellActed, this, &TFrmMain::SpielfeldCellActed);
+    // A key or a click on the board while a hint is searched for ends that search.
+    FSpielfeld->installEventFilter(this);
+    FHint = new THintSearch(this);
+    connect(FHint, &THintSearch::Found, this, &TFrmMain::HintFound);
     connect(FSpielfeld, &TSpielfeld::PositionAsked, this, [this] { Speak(PositionText()); });
     connect(FSpielfeld, &TSpielfeld::PreviewAsked, this,
             [this] { Speak(PreviewText(*FSpielfeld)); });
@@ -122,6 +129,11 @@ void TFrmMain::CreateActions() {
     DateiWiederherstellen = AddAction("DateiWiederherstellen", tr("Wiede&rherstellen"),
                                       tr("Macht den zurückgenommenen Zug noch einmal"),
                                       Qt::CTRL | Qt::Key_Y, &TFrmMain::DateiWiederherstellenClick);
+    DateiTipp = AddAction("DateiTipp", tr("&Tipp"), tr("Markiert eine gute nächste Gruppe"),
+                          Qt::CTRL | Qt::Key_T, &TFrmMain::DateiTippClick);
+    DateiWasWarDrin = AddAction("DateiWasWarDrin", tr("Was war &drin?"),
+                                tr("Sucht, wie viele Punkte dieses Spiel von Anfang an hergibt"),
+                                {}, &TFrmMain::DateiWasWarDrinClick);
     DateiWiederholen = AddAction("DateiWiederholen", tr("Spiel &wiederholen"),
                                  tr("Beginnt dasselbe Spiel noch einmal von vorn"), {},
                                  &TFrmMain::DateiWiederholenClick);
@@ -156,7 +168,8 @@ void TFrmMain::CreateActions() {
 void TFrmMain::CreateMenus() {
     QMenu* datei = menuBar()->addMenu(tr("&Datei"));
     datei->setObjectName("Datei1");
-    datei->addActions({DateiNeu, DateiZuruecknehmen, DateiWiederherstellen, DateiWiederholen});
+    datei->addActions({DateiNeu, DateiZuruecknehmen, DateiWiederherstellen, DateiTipp,
+                       DateiWiederholen, DateiWasWarDrin});
     datei->addSeparator();
     datei->addAction(DateiHighscore);
     datei->addSeparator();
@@ -347,6 +360,8 @@ void TFrmMain::ShowPractice() {
     DateiZuruecknehmen->setEnabled(FGame.CanTakeBack());
     DateiWiederherstellen->setEnabled(FGame.CanRedo());
     DateiWiederholen->setEnabled(FGame.GameRunning());
+    DateiTipp->setEnabled(FGame.GameRunning());
+    DateiWasWarDrin->setEnabled(FGame.GameRunning());
     // The practice message ends with its game; any other message stays.
     if (!FGame.Practice() && FStatusBar->PanelText(0) == TGameWords::News(ENews::Practice, 0)) {
         FStatusBar->SetPanelText(0, QString());
@@ -354,6 +369,7 @@ void TFrmMain::ShowPractice() {
 }
 
 void TFrmMain::GameStepDone() {
+    FHint->Cancel(); // its answer would be for the game as it was
     ShowPractice();
     // After a removal the ball under the keyboard's frame is another: said after the points.
     if (Removed && FSpielfeld->CursorShown() && FSpielfeld->hasFocus()) {
@@ -362,6 +378,51 @@ void TFrmMain::GameStepDone() {
     Removed = false;
     MarkedBefore = FGame.MarkedCount();
     FAnnouncer->Announce();
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FSpielfeld &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)) {
+        FHint->Cancel();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFrmMain::DateiTippClick() {
+    if (FGame.GameRunning()) {
+        FHint->Start(TSearchPosition::FromGame(FGame, Rng), HintLine, KHintBudget);
+    }
+}
+
+void TFrmMain::HintFound(const TSearchResult& result) {
+    if (!FGame.GameRunning() || result.Line.empty()) {
+        return;
+    }
+    const TSearchCell first = result.Line.front();
+    // The rest of the line plays on from the position after it: the next hint starts there.
+    HintLine.assign(result.Line.begin() + 1, result.Line.end());
+    FGame.MarkHint(first.Column, first.Row);
+    FSpielfeld->SetCursor({first.Column, first.Row});
+    const QString text =
+        tr("Tipp: Damit sind noch mindestens %1 Punkte möglich.").arg(NumberText(result.Points));
+    FStatusBar->SetPanelText(0, text);
+    FAnnouncer->Add(text);
+    GameStepDone();
+}
+
+void TFrmMain::DateiWasWarDrinClick() {
+    TNullGameHost host;
+    TRandom random = Rng;
+    const TOptions options = FOptions;
+    TGame deal(host, random, options);
+    if (!FGame.CopyDealTo(deal)) {
+        return;
+    }
+    FHint->Cancel();
+    const std::int32_t points = AnalyseDeal(this, TSearchPosition::FromGame(deal, random));
+    if (ShowAnalysis(this, points, FGame.Total(), FGame.GameRunning())) {
+        DateiWiederholenClick();
+    }
 }
 
 void TFrmMain::SpielfeldCellActed(TCell cell) {

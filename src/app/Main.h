@@ -7,6 +7,7 @@
 #include "Options.h"
 #include "Random.h"
 #include "ScoreTables.h"
+#include "Search.h"
 #include "SettingsKeeper.h"
 #include "Spielfeld.h"
 
@@ -14,6 +15,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -25,6 +27,7 @@ class QTimer;
 namespace brimbal {
 
 class TAnnouncer;
+class THintSearch;
 class TDlgEnterName;
 class TDlgHighscore;
 class TFrmAbout;
@@ -75,6 +78,10 @@ public:
         FGame.Redo();
         GameStepDone();
     }
+    // A hint: searches beside the window for a good next group, then marks it.
+    void DateiTippClick();
+    // What the deal held: searches it from the start, then offers to play it again.
+    void DateiWasWarDrinClick();
     void DateiWiederholenClick() {
         FGame.RestartDeal();
         GameStepDone();
@@ -99,7 +106,9 @@ public:
     QAction* DateiNeu = nullptr;
     QAction* DateiZuruecknehmen = nullptr;
     QAction* DateiWiederherstellen = nullptr;
+    QAction* DateiTipp = nullptr;
     QAction* DateiWiederholen = nullptr;
+    QAction* DateiWasWarDrin = nullptr;
     QAction* DateiHighscore = nullptr;
     QAction* DateiBeenden = nullptr;
     QActionGroup* OptionenModus = nullptr;
@@ -108,8 +117,12 @@ public:
     QAction* HilfeSpielregeln = nullptr;
     QAction* HilfeUeber = nullptr;
 
+    // How long a hint searches.
+    static constexpr std::chrono::milliseconds KHintBudget{250};
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -122,6 +135,8 @@ private:
     // submenu with Escape, so that the arrow keys never stay with the menu bar unasked.
     void KeepKeysOnBoard();
     void GiveBoardTheKeys();
+    // A hint's search has ended: marks the group its line starts with.
+    void HintFound(const TSearchResult& result);
     // A click or key of the board has been played: told, if it dropped a marked group.
     void SpielfeldCellActed(TCell cell);
     // Tells a screen reader a text at once.
@@ -161,6 +176,9 @@ private:
     double ProgramStart = 0.0;
     // A removal since the last step's end; the marked group's size then.
     bool Removed = false;
+    THintSearch* FHint = nullptr;
+    // The rest of the last hint's line.
+    std::vector<TSearchCell> HintLine;
     std::int32_t MarkedBefore = 0;
 };
 

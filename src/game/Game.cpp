@@ -296,6 +296,37 @@ void TGame::StartPractice() {
     Host.Report(IGameHost::ENews::Practice, 0);
 }
 
+void TGame::MarkHint(std::int32_t column, std::int32_t row) {
+    if (!FGameRunning) {
+        return;
+    }
+    if (!FPractice) {
+        StartPractice();
+    }
+    if (FMarkedCount >= 2) {
+        DeselectAll();
+        Redraw();
+    }
+    FSelectionActive = true;
+    FeldMarkTilesBeginningWith(column, row, false);
+}
+
+bool TGame::CopyDealTo(TGame& other) const {
+    if (!FGameRunning) {
+        return false;
+    }
+    const TSnapshot& deal = History.Deal();
+    for (int column = 0; column < KColumnsWithPreview; ++column) {
+        std::copy(std::begin(deal.Feld[column]), std::end(deal.Feld[column]), other.Feld[column]);
+    }
+    other.DeselectAll();
+    other.FTotal = 0;
+    other.FMaxGroup = 0;
+    other.FGameRunning = true;
+    other.Rng.RestoreState(deal.RandomState);
+    return true;
+}
+
 bool TGame::TakeBack() {
     if (!CanTakeBack()) {
         return false;

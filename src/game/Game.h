@@ -76,6 +76,12 @@ public:
     bool Redo();
     // The deal of this game again: board, preview and random state, Total 0, a fresh clock.
     bool RestartDeal();
+    // Marks the group at a cell as a first click marks it, whatever Quick says, so that the next
+    // click on it removes it: a hint, which makes the game a practice game.
+    void MarkHint(std::int32_t column, std::int32_t row);
+    // Puts this game's deal into another game, running with no points, and its generator where
+    // this game's stood after the deal; false, changing nothing, when no game runs.
+    bool CopyDealTo(TGame& other) const;
     bool CanTakeBack() const { return FGameRunning && History.CanGoBack(); }
     bool CanRedo() const { return FGameRunning && History.CanGoForward(); }
     bool Practice() const { return FPractice; }

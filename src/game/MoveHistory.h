@@ -44,6 +44,8 @@ public:
     }
 
     // The memory held, in bytes.
+    // The state at the deal.
+    const TSnapshot& Deal() const { return States.front(); }
     std::size_t Bytes() const { return States.capacity() * sizeof(TSnapshot); }
 
 private:

@@ -41,6 +41,8 @@ public:
     // The cell under the keyboard cursor, and whether the cursor is shown.
     TCell Cursor() const { return FCursor; }
     bool CursorShown() const { return FCursorShown; }
+    // Moves the keyboard's frame to a cell and shows it.
+    void SetCursor(TCell cell) { MoveCursor(cell.Column, cell.Row); }
     // The box of a cell and the circle of a row's preview ball, in pixels of the paint box.
     QRect CellRect(TCell cell) const;
     QRect PreviewRect(int row) const;

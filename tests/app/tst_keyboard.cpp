@@ -154,7 +154,7 @@ void TestKeyboard::keysComeBack_data() {
     QTest::addColumn<QString>("away");
     QTest::newRow("menu closed from its submenu") << "Alt+O Right Escape Escape";
     QTest::newRow("dialog from the menu closed")
-        << "Alt+D Down Down Down Down Return"; // Highscoreliste
+        << "Alt+D Down Down Down Down Down Down Return"; // Highscoreliste
 }
 
 // Wherever the keys went, a menu or a dialog, the board has them again once it is closed.

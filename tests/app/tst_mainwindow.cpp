@@ -144,6 +144,15 @@ void TestMainWindow::Play(const QString& steps) {
             QTest::mouseClick(Frm->Spielfeld(), Qt::LeftButton, {}, at);
         } else if (step == "replay") {
             Action("DateiWiederholen")->trigger();
+        } else if (step.startsWith("hint")) {
+            // "hint" waits for the marked group; "hint..." goes on while the search runs, and
+            // "wait" gives a search time to answer.
+            Action("DateiTipp")->trigger();
+            if (step == "hint") {
+                QTRY_VERIFY(Frm->Game().MarkedCount() >= 2);
+            }
+        } else if (step == "wait") {
+            QTest::qWait(2 * int(TFrmMain::KHintBudget.count()));
         } else {
             const QKeyCombination key = QKeySequence(step)[0];
             QTest::keyClick(Frm->Spielfeld(), key.key(), key.keyboardModifiers());
@@ -787,6 +796,14 @@ void TestMainWindow::practice_data() {
         << "";
     QTest::newRow("Neu keeps a later message")
         << "remove Ctrl+Z remove Ctrl+N" << false << false << normal << points << "";
+    // The best line takes both pairs: 4 points. Space removes the hinted pair, in the frame.
+    QTest::newRow("a hint") << "hint" << false << false << inPractice
+                            << "Tipp: Damit sind noch mindestens 4 Punkte möglich."
+                            << "";
+    QTest::newRow("a hint taken") << "hint Space" << true << false << inPractice << points << "";
+    QTest::newRow("a key cancels the hint's search")
+        << "hint... Left wait" << false << false << normal << "<Hint>"
+        << "";
     QTest::newRow("an ordinary game enters the table")
         << "remove last" << false << false << normal << points << "name";
     QTest::newRow("a removal taken back, then the end")
@@ -814,8 +831,9 @@ void TestMainWindow::practice() {
         dialog->BOK()->click();
     });
     TModalAnswer<QMessageBox> box([&](QMessageBox* dialog) {
-        itemsEnabled =
-            Action("DateiZuruecknehmen")->isEnabled() || Action("DateiWiederholen")->isEnabled();
+        itemsEnabled = Action("DateiZuruecknehmen")->isEnabled() ||
+                       Action("DateiWiederholen")->isEnabled() ||
+                       Action("DateiTipp")->isEnabled() || Action("DateiWasWarDrin")->isEnabled();
         text = dialog->text();
         dialog->button(QMessageBox::Yes)->click();
     });
@@ -832,7 +850,9 @@ void TestMainWindow::practice() {
     }
     QCOMPARE(Action("DateiZuruecknehmen")->isEnabled(), undo);
     QCOMPARE(Action("DateiWiederherstellen")->isEnabled(), redo);
-    QVERIFY(Action("DateiWiederholen")->isEnabled());
+    for (const char* item : {"DateiWiederholen", "DateiTipp", "DateiWasWarDrin"}) {
+        QVERIFY(Action(item)->isEnabled());
+    }
     QCOMPARE(Frm->windowTitle(), title);
     QCOMPARE(Frm->StatusBar()->PanelText(0), panel0);
 }
