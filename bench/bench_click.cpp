@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The Brimbal authors
-// One click on the real main window, from the mouse release to the repainted paint box.
+// One click on the real main window, from the mouse release to the repainted paint box; a hint,
+// from its key to the marked group.
 #include "BenchMain.h"
 #include "BoardPicture.h"
 #include "Main.h"
 #include "Spielfeld.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 using namespace brimbal;
 
@@ -121,6 +125,34 @@ void BM_KeyTakesMoveBack(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyTakesMoveBack)->Unit(benchmark::kMicrosecond);
+
+// A hint in a real window: from Ctrl+T on the board to the marked group, on a fresh deal each
+// time, while the window's event loop runs. The median and the worst over all hints.
+void BM_HintMarksGroup(benchmark::State& state) {
+    TFrmMain frm;
+    frm.show();
+    QApplication::setActiveWindow(&frm);
+    QApplication::processEvents();
+    std::vector<double> ms;
+    for (auto _ : state) {
+        state.PauseTiming();
+        frm.DateiNeuClick();
+        state.ResumeTiming();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(frm.Spielfeld(), Qt::Key_T, Qt::ControlModifier);
+        while (frm.Game().MarkedCount() < 2 && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    if (!ms.empty()) {
+        state.counters["median_ms"] = ms[ms.size() / 2];
+        state.counters["worst_ms"] = ms.back();
+    }
+}
+BENCHMARK(BM_HintMarksGroup)->Iterations(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
