@@ -23,6 +23,14 @@
         <source>&amp;Schließen</source>
         <translation>&amp;Close</translation>
     </message>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
+        <translation>Finding out how many points this game holds …</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -391,17 +399,6 @@ desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). To choose another, e.g.:
     <message>
         <source>Brimbal: Die Einstellungen konnten nicht gespeichert werden (%1: %2).</source>
         <translation>Brimbal: the settings could not be saved (%1: %2).</translation>
-    </message>
-</context>
-<context>
-    <name>Words</name>
-    <message>
-        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
-        <translation>Finding out how many points this game holds …</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,14 @@
         <source>&amp;Schließen</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
+        <translation>Recherche des points que rapporte cette partie…</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>Colours</name>
@@ -394,17 +402,6 @@ Le jeu parle allemand, anglais et français, selon la langue du bureau
     </message>
 </context>
 <context>
-    <name>Words</name>
-    <message>
-        <source>Sucht, wie viele Punkte dieses Spiel hergibt …</source>
-        <translation>Recherche des points que rapporte cette partie…</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Annuler</translation>
-    </message>
-</context>
-<context>
     <name>brimbal::TDlgEnterName</name>
     <message>
         <source>Punkte:</source>
@@ -667,7 +664,7 @@ Raison&#xa0;: %2</translation>
     </message>
     <message>
         <source>Was war &amp;drin?</source>
-        <translation>Qu’&amp;y avait-il ?</translation>
+        <translation>Qu’&amp;y avait-il&#xa0;?</translation>
     </message>
     <message>
         <source>Sucht, wie viele Punkte dieses Spiel von Anfang an hergibt</source>
@@ -675,7 +672,7 @@ Raison&#xa0;: %2</translation>
     </message>
     <message>
         <source>Tipp: Damit sind noch mindestens %1 Punkte möglich.</source>
-        <translation>Indice : encore au moins %1 points possibles.</translation>
+        <translation>Indice&#xa0;: encore au moins %1 points possibles.</translation>
     </message>
 </context>
 <context>

@@ -28,8 +28,11 @@ constexpr int KTickMs = 100;
 } // namespace
 
 std::int32_t AnalyseDeal(QWidget* parent, const TSearchPosition& deal) {
-    QProgressDialog progress(Words::tr("Sucht, wie viele Punkte dieses Spiel hergibt …"),
-                             Words::tr("Abbrechen"), 0, KBudgetMs, parent);
+    QProgressDialog progress(parent);
+    progress.setLabelText(
+        QCoreApplication::translate("Analysis", "Sucht, wie viele Punkte dieses Spiel hergibt …"));
+    progress.setCancelButtonText(QCoreApplication::translate("Analysis", "Abbrechen"));
+    progress.setRange(0, KBudgetMs);
     progress.setWindowTitle(QStringLiteral("Brimbal"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
