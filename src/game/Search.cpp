@@ -80,9 +80,16 @@ inline TCells Spread(TCells cells) {
            (cells >> KRows);
 }
 
+// Without a popcount instruction in the base instruction set the builtin is a library call.
+inline std::int32_t CountOf(std::uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ull;
+    bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return std::int32_t((bits * 0x0101010101010101ull) >> 56);
+}
+
 inline std::int32_t CountOf(TCells cells) {
-    return __builtin_popcountll(std::uint64_t(cells)) +
-           __builtin_popcountll(std::uint64_t(cells >> 64));
+    return CountOf(std::uint64_t(cells)) + CountOf(std::uint64_t(cells >> 64));
 }
 
 inline int LowestOf(TCells cells) {
