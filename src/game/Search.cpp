@@ -80,9 +80,16 @@ inline TCells Spread(TCells cells) {
            (cells >> KRows);
 }
 
+// Without a popcount instruction in the base instruction set the builtin is a library call.
+inline std::int32_t CountOf(std::uint64_t bits) {
+    bits -= (bits >> 1) & 0x5555555555555555ull;
+    bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return std::int32_t((bits * 0x0101010101010101ull) >> 56);
+}
+
 inline std::int32_t CountOf(TCells cells) {
-    return __builtin_popcountll(std::uint64_t(cells)) +
-           __builtin_popcountll(std::uint64_t(cells >> 64));
+    return CountOf(std::uint64_t(cells)) + CountOf(std::uint64_t(cells >> 64));
 }
 
 inline int LowestOf(TCells cells) {
@@ -388,11 +395,13 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
                       return a.Value != b.Value ? a.Value > b.Value : a.Hash < b.Hash;
                   });
         Beam1.clear();
+        Beam1.reserve(std::size_t(width));
         if (Levels.size() <= std::size_t(level) + 1) {
             Levels.emplace_back();
         }
         std::vector<std::uint32_t>& next = Levels[std::size_t(level) + 1];
         next.clear();
+        next.reserve(std::min<std::size_t>(std::size_t(width), Candidates.size()));
         std::size_t slots = 64;
         while (slots < std::size_t(width) * 2) {
             slots *= 2;
@@ -421,6 +430,16 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
     return true;
 }
 
+std::size_t TSearch::MemoryUse() const {
+    std::size_t bytes = (Beam0.capacity() + Beam1.capacity()) * sizeof(TSearchBoard) +
+                        Candidates.capacity() * sizeof(TCandidate) +
+                        Seen.capacity() * sizeof(std::uint64_t);
+    for (const std::vector<std::uint32_t>& level : Levels) {
+        bytes += level.capacity() * sizeof(std::uint32_t) + sizeof level;
+    }
+    return bytes;
+}
+
 TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point deadline) {
     // The greedy line first, whatever the clock says, so that there is always an answer.
     Beam(1, std::atomic<bool>(false), TClock::time_point::max());
@@ -438,12 +457,10 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
             std::lock_guard<std::mutex> lock(Mutex);
             Result.Width = width;
         }
-        // Within 64 MB: the two beams, their children and each level's cells, for a line up to
-        // twice as long as this one.
-        const std::size_t perBoard = 2 * sizeof(TSearchBoard) + 24 * sizeof(TCandidate) +
-                                     2 * Levels.size() * sizeof(std::uint32_t);
+        // Within 64 MB: the memory grows with the width; the next line may be half as long again.
+        const double perBoard = 1.5 * double(MemoryUse()) / width;
         const std::int32_t widest =
-            std::int32_t(std::min<std::size_t>(KMaxWidth, (std::size_t(64) << 20) / perBoard));
+            std::int32_t(std::min<double>(KMaxWidth, double(std::size_t(64) << 20) / perBoard));
         if (width >= widest) {
             break;
         }

@@ -154,6 +154,8 @@ private:
         std::uint8_t Index;
     };
 
+    // The bytes that the beams hold.
+    std::size_t MemoryUse() const;
     // A line found: kept when it beats the best.
     void Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index, std::int32_t total);
 

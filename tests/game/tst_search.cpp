@@ -13,35 +13,31 @@ using namespace brimbal;
 
 namespace {
 
-void AddModeRows() {
+void AddModes() {
     QTest::addColumn<int>("modus");
     QTest::newRow("mode 1") << 1;
     QTest::newRow("mode 2") << 2;
 }
 
-// Board and preview, digits and dots, then the score.
+// Board and preview as digits and dots, then the score.
 template <typename T> QString StateOf(const T& game) {
     QString text;
-    for (int row = 0; row < KRows; ++row) {
+    for (int row = 0; row < KRows; ++row, text += '\n') {
         for (int column = 0; column < KColumnsWithPreview; ++column) {
-            text += game.Tile(column, row) ? QChar('0' + game.Tile(column, row)) : QChar('.');
+            text += QChar(game.Tile(column, row) ? '0' + game.Tile(column, row) : '.');
         }
-        text += '\n';
     }
     return text + QString::number(game.Total());
 }
 
-// A game of the given mode, dealt from a seeded generator.
+// A game of a mode dealt from a seeded generator.
 struct TFixture {
     TNullGameHost Host;
     TRandom Rng;
     TOptions Options;
     TGame Game{Host, Rng, Options};
 
-    TFixture(int modus, std::uint64_t seed) : Rng(seed) {
-        Options.Modus = modus;
-        Game.InitGame();
-    }
+    TFixture(int modus, std::uint64_t seed) : Rng(seed) { Options.Modus = modus, Game.InitGame(); }
     TSearchPosition Position() const { return TSearchPosition::FromGame(Game, Rng); }
     // Clicks through a line; false when a click removes nothing.
     bool Play(const std::vector<TSearchCell>& line) {
@@ -61,10 +57,9 @@ class TestSearch : public QObject {
     Q_OBJECT
 
 private slots:
-    // Random lines of play, several games in a row on one board (each deal after the first
-    // starts from what the last one left in the preview column): the search's rules and the
-    // game's agree after every removal.
-    void rulesAgree_data() { AddModeRows(); }
+    // Random play over several games on one board (a deal after the first starts from the
+    // preview the last one left): the search's rules and the game's agree after every removal.
+    void rulesAgree_data() { AddModes(); }
     void rulesAgree() {
         QFETCH(int, modus);
         TRandom player(modus);
@@ -72,66 +67,47 @@ private slots:
             TFixture f(modus, seed);
             for (int game = 0; game < 5; ++game, f.Game.InitGame()) {
                 TSearchPosition position = f.Position();
-                while (f.Game.GameRunning()) {
-                    QCOMPARE(position.GameOver(), false);
-                    TSearchCell cell;
-                    do {
-                        cell = {std::int8_t(player.Random(KFieldColumns)),
-                                std::int8_t(player.Random(KRows))};
-                    } while (position.GroupSize(cell) < 2);
-                    const int size =
-                        f.Game.FeldMarkTilesBeginningWith(cell.Column, cell.Row, false);
-                    f.Game.RemoveTiles();
-                    QCOMPARE(position.Click(cell), size);
+                while (!position.GameOver()) {
+                    TSearchCell cell{std::int8_t(player.Random(KFieldColumns)),
+                                     std::int8_t(player.Random(KRows))};
+                    const int size = position.Click(cell);
+                    QCOMPARE(f.Play({cell}), size >= 2);
                     QCOMPARE(StateOf(position), StateOf(f.Game));
                 }
-                QVERIFY(position.GameOver());
+                QVERIFY(!f.Game.GameRunning());
             }
         }
     }
 
-    // The line found, clicked on the game, makes the points claimed and ends the game; so does
-    // the line of a search seeded with its rest after the first click, and it is no worse.
-    void lineScores_data() { AddModeRows(); }
+    // Cancelled from another thread, the search stops at once with its best line so far, which
+    // clicked on the game makes the points claimed and ends the game; so does a search seeded with
+    // the line's rest after its first click, no worse.
+    void lineScores_data() { AddModes(); }
     void lineScores() {
         QFETCH(int, modus);
         for (std::uint64_t seed = 1; seed <= 4; ++seed) {
             TFixture f(modus, seed);
             TSearch search(f.Position());
-            TSearchResult result = search.Run(
-                std::atomic<bool>(false), TSearch::TClock::now() + std::chrono::milliseconds(100));
-            QVERIFY(result.Width >= 2);
-            QVERIFY(f.Play({result.Line.front()}));
+            std::atomic<bool> cancel{false};
+            bool lineMeanwhile = false;
+            std::thread stopper([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                lineMeanwhile = !search.Best().Line.empty();
+                cancel = true;
+            });
+            const auto start = TSearch::TClock::now();
+            const TSearchResult result = search.Run(cancel, TSearch::TClock::time_point::max());
+            stopper.join();
+            QVERIFY(TSearch::TClock::now() - start < std::chrono::milliseconds(300));
+            QVERIFY(lineMeanwhile && f.Play({result.Line.front()}));
             const std::int32_t first = f.Game.Total();
             TSearch next(f.Position());
             QVERIFY(next.Seed({result.Line.begin() + 1, result.Line.end()}));
             const TSearchResult rest = next.Run(std::atomic<bool>(true), {});
-            QVERIFY(rest.Points >= result.Points - first);
-            QVERIFY(f.Play(rest.Line));
+            QVERIFY(rest.Points >= result.Points - first && f.Play(rest.Line));
             QCOMPARE(f.Game.Total(), first + rest.Points);
             QVERIFY(!f.Game.GameRunning());
         }
-    }
-
-    // Cancelled from another thread, the search stops at once with a whole line.
-    void cancel() {
-        TFixture f(2, 7);
-        TSearch search(f.Position());
-        std::atomic<bool> cancel{false};
-        bool lineMeanwhile = false;
-        std::thread stopper([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            lineMeanwhile = !search.Best().Line.empty();
-            cancel = true;
-        });
-        QElapsedTimer clock;
-        clock.start();
-        const TSearchResult result = search.Run(cancel, TSearch::TClock::time_point::max());
-        stopper.join();
-        QVERIFY(lineMeanwhile);
-        QVERIFY(clock.elapsed() < 300);
-        QVERIFY(f.Play(result.Line));
-        QCOMPARE(f.Game.Total(), result.Points);
     }
 };
 
