@@ -17,18 +17,29 @@ namespace {
 const QString KCatalogueFolder = QStringLiteral(":/i18n");
 const QString KSourceLanguage = QStringLiteral("de");
 
-QString CatalogueName(const QString& language) {
-    return QStringLiteral("brimbal_") + language;
-}
+const QString KCataloguePrefix = QStringLiteral("brimbal_");
+const QString KCatalogueSuffix = QStringLiteral(".qm");
 
 } // namespace
 
 QStringList CatalogueLanguages() {
     QStringList languages;
-    for (const QString& file : QDir(KCatalogueFolder).entryList({QStringLiteral("brimbal_*.qm")})) {
-        languages << file.mid(8, file.size() - 11);
+    for (const QString& file :
+         QDir(KCatalogueFolder).entryList({KCataloguePrefix + '*' + KCatalogueSuffix})) {
+        languages << file.mid(KCataloguePrefix.size(),
+                              file.size() - KCataloguePrefix.size() - KCatalogueSuffix.size());
     }
     return languages;
+}
+
+bool LoadCatalogue(QTranslator& translator, const QString& language) {
+    return language != KSourceLanguage &&
+           translator.load(KCataloguePrefix + language, KCatalogueFolder);
+}
+
+bool LoadQtCatalogue(QTranslator& translator, const QString& language) {
+    return translator.load(QStringLiteral("qtbase_") + language,
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& catalogues) {
@@ -53,14 +64,13 @@ QString DesktopLanguage() {
 bool InstallTranslations(const QString& language) {
     // The translators live as long as the application object.
     auto* program = new QTranslator(QCoreApplication::instance());
-    if (language != KSourceLanguage && program->load(CatalogueName(language), KCatalogueFolder)) {
+    if (LoadCatalogue(*program, language)) {
         QCoreApplication::installTranslator(program);
     } else {
         delete program;
     }
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (!qt->load(QStringLiteral("qtbase_") + language,
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!LoadQtCatalogue(*qt, language)) {
         delete qt;
         return false;
     }
@@ -70,9 +80,7 @@ bool InstallTranslations(const QString& language) {
 QString TranslateEarly(const char* context, const char* text) {
     static const std::unique_ptr<QTranslator> translator = [] {
         auto loaded = std::make_unique<QTranslator>();
-        const QString language = DesktopLanguage();
-        if (language == KSourceLanguage ||
-            !loaded->load(CatalogueName(language), KCatalogueFolder)) {
+        if (!LoadCatalogue(*loaded, DesktopLanguage())) {
             loaded.reset();
         }
         return loaded;

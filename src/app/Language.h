@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 namespace brimbal {
 
 // The program's texts are written in German; every other language has a catalogue compiled
@@ -18,6 +20,11 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& catalo
 
 // The language of the desktop, as ChooseLanguage finds it.
 QString DesktopLanguage();
+
+// Loads the program's catalogue for the language into a translator; false for German, which has
+// none, and for a language without one. LoadQtCatalogue loads Qt's own texts in it.
+bool LoadCatalogue(QTranslator& translator, const QString& language);
+bool LoadQtCatalogue(QTranslator& translator, const QString& language);
 
 // Installs the program's catalogue for the language (none for German) and Qt's own texts in it
 // (standard buttons, shortcut names, context menus). Needs the application object. Answers

@@ -403,10 +403,8 @@ void TFrmMain::HintFound(const TSearchResult& result) {
     HintLine.assign(result.Line.begin() + 1, result.Line.end());
     FGame.MarkHint(first.Column, first.Row);
     FSpielfeld->SetCursor({first.Column, first.Row});
-    const QString text =
-        tr("Tipp: Damit sind noch mindestens %1 Punkte möglich.").arg(NumberText(result.Points));
-    FStatusBar->SetPanelText(0, text);
-    FAnnouncer->Add(text);
+    Tell(0,
+         tr("Tipp: Damit sind noch mindestens %1 Punkte möglich.").arg(NumberText(result.Points)));
     GameStepDone();
 }
 
@@ -432,6 +430,11 @@ void TFrmMain::SpielfeldCellActed(TCell cell) {
     GameStepDone();
 }
 
+void TFrmMain::Tell(int panel, const QString& text) {
+    FStatusBar->SetPanelText(panel, text);
+    FAnnouncer->Add(text); // messages and the score are told as they change
+}
+
 void TFrmMain::Speak(const QString& text) {
     FAnnouncer->Add(text);
     FAnnouncer->Announce();
@@ -451,9 +454,7 @@ QString TFrmMain::PositionText() const {
 // The game's host
 
 void TFrmMain::Report(ENews news, std::int32_t value) {
-    const QString message = TGameWords::News(news, value);
-    FStatusBar->SetPanelText(news == ENews::Score ? 1 : 0, message);
-    FAnnouncer->Add(message); // the game's messages and the score are told as they change
+    Tell(news == ENews::Score ? 1 : 0, TGameWords::News(news, value));
     Removed = Removed || news == ENews::Points;
     if (news == ENews::Marked) {
         // The group's colour, which panel 0 does not show.

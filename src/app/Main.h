@@ -139,6 +139,8 @@ private:
     void HintFound(const TSearchResult& result);
     // A click or key of the board has been played: told, if it dropped a marked group.
     void SpielfeldCellActed(TCell cell);
+    // Shows a text in a panel of the status bar; a screen reader hears it with the step.
+    void Tell(int panel, const QString& text);
     // Tells a screen reader a text at once.
     void Speak(const QString& text);
     // The position in words: the score and the balls left.

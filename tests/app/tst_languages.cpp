@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -135,10 +134,10 @@ void TestLanguages::everyWindow() {
     QFETCH(QString, language);
     QTranslator catalogue;
     QTranslator qt;
-    if (catalogue.load("brimbal_" + language, ":/i18n")) {
+    if (LoadCatalogue(catalogue, language)) {
         QCoreApplication::installTranslator(&catalogue);
     }
-    if (qt.load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (LoadQtCatalogue(qt, language)) {
         QCoreApplication::installTranslator(&qt);
     }
     TSettingsDir settings;
