@@ -369,10 +369,16 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
             return true;
         }
     }
+    LevelBytes = 0;
+    for (const std::vector<std::uint32_t>& kept : Levels) {
+        LevelBytes += kept.capacity() * sizeof(std::uint32_t);
+    }
     for (std::int32_t level = 0; !Beam0.empty(); ++level) {
         Candidates.clear();
         for (std::uint32_t parent = 0; parent < Beam0.size(); ++parent) {
-            if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline) {
+            if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline ||
+                MemoryUse() > KMaxMemory) {
+                Finish(level);
                 return false;
             }
             const TSearchBoard& board = Beam0[parent];
@@ -401,7 +407,9 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         }
         std::vector<std::uint32_t>& next = Levels[std::size_t(level) + 1];
         next.clear();
+        LevelBytes -= next.capacity() * sizeof(std::uint32_t);
         next.reserve(std::min<std::size_t>(std::size_t(width), Candidates.size()));
+        LevelBytes += next.capacity() * sizeof(std::uint32_t);
         std::size_t slots = 64;
         while (slots < std::size_t(width) * 2) {
             slots *= 2;
@@ -431,13 +439,51 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
 }
 
 std::size_t TSearch::MemoryUse() const {
-    std::size_t bytes = (Beam0.capacity() + Beam1.capacity()) * sizeof(TSearchBoard) +
-                        Candidates.capacity() * sizeof(TCandidate) +
-                        Seen.capacity() * sizeof(std::uint64_t);
-    for (const std::vector<std::uint32_t>& level : Levels) {
-        bytes += level.capacity() * sizeof(std::uint32_t) + sizeof level;
+    return (Beam0.capacity() + Beam1.capacity()) * sizeof(TSearchBoard) +
+           Candidates.capacity() * sizeof(TCandidate) + Seen.capacity() * sizeof(std::uint64_t) +
+           Levels.capacity() * sizeof(std::vector<std::uint32_t>) + LevelBytes;
+}
+
+void TSearch::Finish(std::int32_t level) {
+    if (Beam0.empty()) {
+        return;
     }
-    return bytes;
+    // The line to the best board of the level, which the beams keep first.
+    std::vector<TSearchCell> line;
+    for (std::uint32_t board = 0, at = std::uint32_t(level); at > 0; --at) {
+        const std::uint32_t packed = Levels[at][board];
+        line.push_back(CellOf(int(packed & 0xFF)));
+        board = packed >> 8;
+    }
+    std::reverse(line.begin(), line.end());
+    // Then the best-looking removal each time, to the end.
+    TSearchBoard board = Beam0.front();
+    TGroups groups;
+    TGroups childGroups;
+    while (FindGroups(board, groups) != 0) {
+        std::int64_t bestValue = std::numeric_limits<std::int64_t>::min();
+        int best = 1;
+        for (int id = 1; id <= groups.Count; ++id) {
+            TSearchBoard child = board;
+            RemoveCells(child, groups.Cells[id], Stream);
+            const std::int64_t value = FindGroups(child, childGroups) == 0
+                                           ? 16 * std::int64_t(child.Total)
+                                           : Evaluate(child, childGroups);
+            if (value > bestValue) {
+                bestValue = value;
+                best = id;
+            }
+        }
+        RemoveCells(board, groups.Cells[best], Stream);
+        line.push_back(CellOf(groups.First[best]));
+    }
+    const std::int32_t points = board.Total - Root.Total;
+    std::lock_guard<std::mutex> lock(Mutex);
+    if (!Found || points > Result.Points) {
+        Result.Line = std::move(line);
+        Result.Points = points;
+        Found = true;
+    }
 }
 
 TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point deadline) {
@@ -447,7 +493,7 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
         std::lock_guard<std::mutex> lock(Mutex);
         Result.Width = 1;
     }
-    for (std::int32_t width = 2;;) {
+    for (std::int32_t width = 4;;) {
         const TClock::time_point start = TClock::now();
         if (!Beam(width, cancel, deadline)) {
             break;
@@ -457,24 +503,23 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
             std::lock_guard<std::mutex> lock(Mutex);
             Result.Width = width;
         }
-        // Within 64 MB: the memory grows with the width; the next line may be half as long again.
+        // Within the memory: it grows with the width; the next line may be half as long again.
         const double perBoard = 1.5 * double(MemoryUse()) / width;
         const std::int32_t widest =
-            std::int32_t(std::min<double>(KMaxWidth, double(std::size_t(64) << 20) / perBoard));
+            std::int32_t(std::min<double>(KMaxWidth, double(KMaxMemory) / perBoard));
         if (width >= widest) {
             break;
         }
-        std::int32_t next = std::min(2 * width, widest);
+        // Four times as wide, so that the narrower beams before take a third of the time.
+        std::int32_t next = std::min(4 * width, widest);
         if (deadline != TClock::time_point::max()) {
             // A beam's time grows with its width: the widest that still ends before the
-            // deadline, rather than one that the deadline cuts off.
+            // deadline. When even a little wider does not fit, the rest of the time goes to one
+            // that the deadline cuts off, whose best board so far is then played to the end.
             const double took = std::chrono::duration<double>(end - start).count();
             const double left = std::chrono::duration<double>(deadline - end).count();
             const double fits = 0.9 * width * left / std::max(took, 1e-6);
-            if (fits < 1.25 * width) {
-                break;
-            }
-            next = std::int32_t(std::min<double>(next, fits));
+            next = std::int32_t(std::min<double>(next, std::max(fits, 1.25 * width)));
         }
         width = next;
     }

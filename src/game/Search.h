@@ -143,8 +143,9 @@ public:
     // One beam search of the given width; false when stopped before its end.
     bool Beam(std::int32_t width, const std::atomic<bool>& cancel, TClock::time_point deadline);
 
-    // The widest beam Run tries; it also keeps the memory below 64 MB.
+    // The widest beam Run tries; it also keeps the memory below KMaxMemory.
     static constexpr std::int32_t KMaxWidth = 1 << 17;
+    static constexpr std::size_t KMaxMemory = std::size_t(64) << 20;
 
 private:
     struct TCandidate {
@@ -156,6 +157,9 @@ private:
 
     // The bytes that the beams hold.
     std::size_t MemoryUse() const;
+    // Plays the best board of a beam's level to the end, best-looking removal first, as the
+    // line of a beam cut off there; kept when it beats the best.
+    void Finish(std::int32_t level);
     // A line found: kept when it beats the best.
     void Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index, std::int32_t total);
 
@@ -166,6 +170,7 @@ private:
     std::vector<TSearchBoard> Beam0, Beam1;
     std::vector<TCandidate> Candidates;
     std::vector<std::uint64_t> Seen; // the hashes of the boards taken into the next level
+    std::size_t LevelBytes = 0;      // what the levels of the current beam hold
 
     mutable std::mutex Mutex;
     TSearchResult Result;
