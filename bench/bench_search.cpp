@@ -102,14 +102,16 @@ std::int32_t HintTotal(int modus, std::uint64_t seed, std::chrono::milliseconds 
     return deal.Game.Total();
 }
 
+// As the analysis searches: on both cores.
 std::int32_t AnalysisPoints(int modus, std::uint64_t seed, std::chrono::seconds budget) {
     const TDeal deal(modus, seed);
     TSearch search(deal.Position());
+    search.UseThreads(2);
     return search.Run(std::atomic<bool>(false), TClock::now() + budget).Points;
 }
 
-// Hint play on hintDeals deals of each mode (modes 1 and 2), and analysis of 3 s against 30 s
-// on analysisDeals deals of each, shared out over two threads.
+// Hint play on hintDeals deals of each mode (modes 1 and 2), two deals at a time, one on each
+// core; then analysis of 3 s against 30 s on analysisDeals deals of each, one at a time on both.
 int Measure(int hintDeals[2], int analysisDeals) {
     struct TRow {
         int Modus;
@@ -119,12 +121,11 @@ int Measure(int hintDeals[2], int analysisDeals) {
         double Their = 0; // the largest-group player's total, or the long analysis
     };
     std::vector<TRow> rows;
-    for (int modus = 1; modus <= 2; ++modus) {
-        for (int seed = 1; seed <= analysisDeals; ++seed) {
-            rows.push_back({modus, std::uint64_t(seed), false});
-        }
-        for (int seed = 1; seed <= hintDeals[modus - 1]; ++seed) {
-            rows.push_back({modus, std::uint64_t(seed), true});
+    for (const bool hint : {true, false}) {
+        for (int modus = 1; modus <= 2; ++modus) {
+            for (int seed = 1; seed <= (hint ? hintDeals[modus - 1] : analysisDeals); ++seed) {
+                rows.push_back({modus, std::uint64_t(seed), hint});
+            }
         }
     }
     std::mutex mutex;
@@ -134,28 +135,31 @@ int Measure(int hintDeals[2], int analysisDeals) {
             std::size_t at;
             {
                 std::lock_guard<std::mutex> lock(mutex);
-                if (next == rows.size()) {
+                if (next == rows.size() || !rows[next].Hint) {
                     return;
                 }
                 at = next++;
             }
             TRow& row = rows[at];
-            if (row.Hint) {
-                row.Mine = HintTotal(row.Modus, row.Seed, std::chrono::milliseconds(300));
-                row.Their = LargestGroupTotal(row.Modus, row.Seed);
-            } else {
-                row.Mine = AnalysisPoints(row.Modus, row.Seed, std::chrono::seconds(3));
-                row.Their = AnalysisPoints(row.Modus, row.Seed, std::chrono::seconds(30));
-            }
+            row.Mine = HintTotal(row.Modus, row.Seed, std::chrono::milliseconds(300));
+            row.Their = LargestGroupTotal(row.Modus, row.Seed);
             std::lock_guard<std::mutex> lock(mutex);
-            std::printf("mode %d deal %2d %-8s %6.0f %6.0f\n", row.Modus, int(row.Seed),
-                        row.Hint ? "hint" : "analysis", row.Mine, row.Their);
+            std::printf("mode %d deal %2d hint     %6.0f %6.0f\n", row.Modus, int(row.Seed),
+                        row.Mine, row.Their);
             std::fflush(stdout);
         }
     };
     std::thread other(work);
     work();
     other.join();
+    for (; next < rows.size(); ++next) {
+        TRow& row = rows[next];
+        row.Mine = AnalysisPoints(row.Modus, row.Seed, std::chrono::seconds(3));
+        row.Their = AnalysisPoints(row.Modus, row.Seed, std::chrono::seconds(30));
+        std::printf("mode %d deal %2d analysis %6.0f %6.0f\n", row.Modus, int(row.Seed), row.Mine,
+                    row.Their);
+        std::fflush(stdout);
+    }
 
     bool met = true;
     for (int modus = 1; modus <= 2; ++modus) {

@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <thread>
+
 namespace brimbal {
 
 namespace {
@@ -53,7 +56,9 @@ std::int32_t AnalyseDeal(QWidget* parent, const TSearchPosition& deal) {
                      [&] { progress.setValue(std::min<int>(KBudgetMs, int(elapsed.elapsed()))); });
     elapsed.start();
     tick.start(KTickMs);
-    search.Start(deal, {}, std::chrono::milliseconds(KBudgetMs));
+    // The window only waits meanwhile: the search may have every core, up to four.
+    const int cores = int(std::thread::hardware_concurrency());
+    search.Start(deal, {}, std::chrono::milliseconds(KBudgetMs), std::clamp(cores, 1, 4));
     progress.show();
     loop.exec();
     return points;

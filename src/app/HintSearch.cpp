@@ -7,14 +7,15 @@
 namespace brimbal {
 
 void THintSearch::Start(const TSearchPosition& position, std::vector<TSearchCell> seed,
-                        std::chrono::milliseconds budget) {
+                        std::chrono::milliseconds budget, int threads) {
     Cancel();
     StopFlag = false;
     Searching = true;
     const std::uint64_t generation = Generation;
     const TSearch::TClock::time_point deadline = TSearch::TClock::now() + budget;
-    Worker = std::thread([this, position, seed = std::move(seed), deadline, generation] {
+    Worker = std::thread([this, position, seed = std::move(seed), deadline, generation, threads] {
         TSearch search(position);
+        search.UseThreads(threads);
         if (!seed.empty()) {
             search.Seed(seed);
         }

@@ -25,9 +25,9 @@ public:
     ~THintSearch() override { Cancel(); }
 
     // Starts a search for at most budget, cancelling one that runs. seed: a line found earlier
-    // that may still play from this position.
+    // that may still play from this position; threads: how many the search may keep busy.
     void Start(const TSearchPosition& position, std::vector<TSearchCell> seed,
-               std::chrono::milliseconds budget);
+               std::chrono::milliseconds budget, int threads = 1);
     // Ends the search now; Found follows with the best line so far.
     void Stop() { StopFlag = true; }
     // Ends the search; its answer never comes.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <thread>
 
 namespace brimbal {
 
@@ -326,9 +327,37 @@ void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index
     }
     std::reverse(line.begin(), line.end());
     std::lock_guard<std::mutex> lock(Mutex);
-    Result.Line = std::move(line);
-    Result.Points = points;
-    Found = true;
+    // The other thread of a beam may have found a better one meanwhile.
+    if (!Found || points > Result.Points) {
+        Result.Line = std::move(line);
+        Result.Points = points;
+        Found = true;
+    }
+}
+
+bool TSearch::Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
+                     const std::atomic<bool>& cancel, TClock::time_point deadline,
+                     std::vector<TCandidate>& candidates) {
+    TGroups groups;
+    TGroups childGroups;
+    for (std::uint32_t parent = begin; parent < end; ++parent) {
+        if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline) {
+            return false;
+        }
+        const TSearchBoard& board = Beam0[parent];
+        FindGroups(board, groups);
+        for (int id = 1; id <= groups.Count; ++id) {
+            TSearchBoard child = board;
+            RemoveCells(child, groups.Cells[id], Stream);
+            if (FindGroups(child, childGroups) == 0) {
+                Offer(level, parent, groups.First[id], child.Total);
+                continue;
+            }
+            candidates.push_back(
+                {Evaluate(child, childGroups), HashOf(child), parent, groups.First[id]});
+        }
+    }
+    return true;
 }
 
 bool TSearch::Seed(const std::vector<TSearchCell>& line) {
@@ -361,45 +390,54 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
     Levels.resize(1);
     Levels[0].assign(1, 0);
     TGroups groups;
-    TGroups childGroups;
-    {
-        if (FindGroups(Root, groups) == 0) {
-            std::lock_guard<std::mutex> lock(Mutex);
-            Found = true;
-            return true;
-        }
+    if (FindGroups(Root, groups) == 0) {
+        std::lock_guard<std::mutex> lock(Mutex);
+        Found = true;
+        return true;
     }
     LevelBytes = 0;
     for (const std::vector<std::uint32_t>& kept : Levels) {
         LevelBytes += kept.capacity() * sizeof(std::uint32_t);
     }
     for (std::int32_t level = 0; !Beam0.empty(); ++level) {
-        Candidates.clear();
-        for (std::uint32_t parent = 0; parent < Beam0.size(); ++parent) {
-            if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline ||
-                MemoryUse() > KMaxMemory) {
+        if (MemoryUse() > KMaxMemory) {
+            Finish(level);
+            return false;
+        }
+        // Each thread expands a share of the boards and sorts its children, best first.
+        const std::uint32_t boards = std::uint32_t(Beam0.size());
+        const std::int32_t threads = boards >= KSplitBoards ? Threads : 1;
+        Shares.resize(std::size_t(threads));
+        std::vector<char> done(std::size_t(threads), 0);
+        const auto expand = [&](std::int32_t share) {
+            std::vector<TCandidate>& mine = Shares[std::size_t(share)];
+            mine.clear();
+            const auto cut = [&](std::int32_t at) {
+                return std::uint32_t(std::uint64_t(boards) * std::uint32_t(at) /
+                                     std::uint32_t(threads));
+            };
+            done[std::size_t(share)] =
+                Expand(level, cut(share), cut(share + 1), cancel, deadline, mine);
+            std::sort(mine.begin(), mine.end(), Better);
+        };
+        std::vector<std::thread> helpers;
+        for (std::int32_t share = 1; share < threads; ++share) {
+            helpers.emplace_back(expand, share);
+        }
+        expand(0);
+        for (std::thread& helper : helpers) {
+            helper.join();
+        }
+        std::size_t children = 0;
+        for (std::int32_t share = 0; share < threads; ++share) {
+            if (!done[std::size_t(share)]) {
                 Finish(level);
                 return false;
             }
-            const TSearchBoard& board = Beam0[parent];
-            FindGroups(board, groups);
-            for (int id = 1; id <= groups.Count; ++id) {
-                TSearchBoard child = board;
-                RemoveCells(child, groups.Cells[id], Stream);
-                if (FindGroups(child, childGroups) == 0) {
-                    Offer(level, parent, groups.First[id], child.Total);
-                    continue;
-                }
-                Candidates.push_back(
-                    {Evaluate(child, childGroups), HashOf(child), parent, groups.First[id]});
-            }
+            children += Shares[std::size_t(share)].size();
         }
-        Positions.fetch_add(Candidates.size(), std::memory_order_relaxed);
-        // The best children, each board once.
-        std::sort(Candidates.begin(), Candidates.end(),
-                  [](const TCandidate& a, const TCandidate& b) {
-                      return a.Value != b.Value ? a.Value > b.Value : a.Hash < b.Hash;
-                  });
+        Positions.fetch_add(children, std::memory_order_relaxed);
+        // The best children of all shares, each board once.
         Beam1.clear();
         Beam1.reserve(std::size_t(width));
         if (Levels.size() <= std::size_t(level) + 1) {
@@ -408,17 +446,28 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         std::vector<std::uint32_t>& next = Levels[std::size_t(level) + 1];
         next.clear();
         LevelBytes -= next.capacity() * sizeof(std::uint32_t);
-        next.reserve(std::min<std::size_t>(std::size_t(width), Candidates.size()));
+        next.reserve(std::min<std::size_t>(std::size_t(width), children));
         LevelBytes += next.capacity() * sizeof(std::uint32_t);
         std::size_t slots = 64;
         while (slots < std::size_t(width) * 2) {
             slots *= 2;
         }
         Seen.assign(slots, 0);
-        for (const TCandidate& candidate : Candidates) {
-            if (Beam1.size() >= std::size_t(width)) {
+        std::vector<std::size_t> heads(std::size_t(threads), 0);
+        while (Beam1.size() < std::size_t(width)) {
+            // The best of the shares' heads.
+            std::size_t from = heads.size();
+            for (std::size_t share = 0; share < heads.size(); ++share) {
+                if (heads[share] < Shares[share].size() &&
+                    (from == heads.size() ||
+                     Better(Shares[share][heads[share]], Shares[from][heads[from]]))) {
+                    from = share;
+                }
+            }
+            if (from == heads.size()) {
                 break;
             }
+            const TCandidate& candidate = Shares[from][heads[from]++];
             // Open addressing over the hashes taken; 0 marks a free slot.
             const std::uint64_t hash = candidate.Hash | 1;
             std::size_t slot = std::size_t(hash >> 20) & (slots - 1);
@@ -439,9 +488,13 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
 }
 
 std::size_t TSearch::MemoryUse() const {
-    return (Beam0.capacity() + Beam1.capacity()) * sizeof(TSearchBoard) +
-           Candidates.capacity() * sizeof(TCandidate) + Seen.capacity() * sizeof(std::uint64_t) +
-           Levels.capacity() * sizeof(std::vector<std::uint32_t>) + LevelBytes;
+    std::size_t bytes = (Beam0.capacity() + Beam1.capacity()) * sizeof(TSearchBoard) +
+                        Seen.capacity() * sizeof(std::uint64_t) +
+                        Levels.capacity() * sizeof(std::vector<std::uint32_t>) + LevelBytes;
+    for (const std::vector<TCandidate>& share : Shares) {
+        bytes += share.capacity() * sizeof(TCandidate);
+    }
+    return bytes;
 }
 
 void TSearch::Finish(std::int32_t level) {

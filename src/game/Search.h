@@ -5,6 +5,7 @@
 #include "Game.h"
 #include "Random.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -140,6 +141,9 @@ public:
     TSearchResult Run(const std::atomic<bool>& cancel, TClock::time_point deadline);
     TSearchResult Best() const;
 
+    // How many threads a beam's level shares its boards out to, the one that runs it included.
+    void UseThreads(std::int32_t threads) { Threads = std::max(1, threads); }
+
     // One beam search of the given width; false when stopped before its end.
     bool Beam(std::int32_t width, const std::atomic<bool>& cancel, TClock::time_point deadline);
 
@@ -154,7 +158,19 @@ private:
         std::uint32_t Parent;
         std::uint8_t Index;
     };
+    // The order of the beams: higher value first, then by hash, so that equal boards meet.
+    static bool Better(const TCandidate& a, const TCandidate& b) {
+        return a.Value != b.Value ? a.Value > b.Value : a.Hash < b.Hash;
+    }
 
+    // A level narrower than this is not shared out: starting a thread would cost more.
+    static constexpr std::uint32_t KSplitBoards = 256;
+
+    // The children of the boards begin to end of a beam's level, evaluated into candidates, and
+    // the lines of those that end the game offered; false when stopped.
+    bool Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
+                const std::atomic<bool>& cancel, TClock::time_point deadline,
+                std::vector<TCandidate>& candidates);
     // The bytes that the beams hold.
     std::size_t MemoryUse() const;
     // Plays the best board of a beam's level to the end, best-looking removal first, as the
@@ -168,7 +184,8 @@ private:
     // Each level of the current beam: its boards' parents and cells, packed.
     std::vector<std::vector<std::uint32_t>> Levels;
     std::vector<TSearchBoard> Beam0, Beam1;
-    std::vector<TCandidate> Candidates;
+    std::vector<std::vector<TCandidate>> Shares; // the children each thread found, best first
+    std::int32_t Threads = 1;
     std::vector<std::uint64_t> Seen; // the hashes of the boards taken into the next level
     std::size_t LevelBytes = 0;      // what the levels of the current beam hold
 
