@@ -563,16 +563,18 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
         if (width >= widest) {
             break;
         }
-        // Four times as wide, so that the narrower beams before take a third of the time.
         std::int32_t next = std::min(4 * width, widest);
         if (deadline != TClock::time_point::max()) {
-            // A beam's time grows with its width: the widest that still ends before the
-            // deadline. When even a little wider does not fit, the rest of the time goes to one
-            // that the deadline cuts off, whose best board so far is then played to the end.
+            // A beam's time grows with its width. While the time left holds many more beams, four
+            // times as wide, so that the narrower ones before take a third of the time; then the
+            // widest that still ends before the deadline, at least a little wider. Should the
+            // deadline cut it off, its best board so far is played to the end.
             const double took = std::chrono::duration<double>(end - start).count();
             const double left = std::chrono::duration<double>(deadline - end).count();
             const double fits = 0.9 * width * left / std::max(took, 1e-6);
-            next = std::int32_t(std::min<double>(next, std::max(fits, 1.25 * width)));
+            if (fits < 16.0 * width) {
+                next = std::int32_t(std::min<double>(widest, std::max(fits, 1.25 * width)));
+            }
         }
         width = next;
     }

@@ -79,6 +79,30 @@ private slots:
         }
     }
 
+    // A beam shared out over two threads finds what one thread finds, and its line, clicked on
+    // the game, makes the points claimed.
+    void threadsAgree_data() { AddModes(); }
+    void threadsAgree() {
+        QFETCH(int, modus);
+        for (std::uint64_t seed = 1; seed <= 2; ++seed) {
+            TFixture f(modus, seed);
+            std::int32_t points[2] = {};
+            std::vector<TSearchCell> line;
+            for (const int threads : {1, 2}) {
+                TSearch search(f.Position());
+                search.UseThreads(threads);
+                QVERIFY(
+                    search.Beam(300, std::atomic<bool>(false), TSearch::TClock::time_point::max()));
+                points[threads - 1] = search.Best().Points;
+                line = search.Best().Line;
+            }
+            QCOMPARE(points[1], points[0]);
+            QVERIFY(f.Play(line));
+            QCOMPARE(f.Game.Total(), points[1]);
+            QVERIFY(!f.Game.GameRunning());
+        }
+    }
+
     // Cancelled from another thread, the search stops at once with its best line so far, which
     // clicked on the game makes the points claimed and ends the game; so does a search seeded with
     // the line's rest after its first click, no worse.
