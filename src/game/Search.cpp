@@ -556,8 +556,9 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
             std::lock_guard<std::mutex> lock(Mutex);
             Result.Width = width;
         }
-        // Within the memory: it grows with the width; the next line may be half as long again.
-        const double perBoard = 1.5 * double(MemoryUse()) / width;
+        // Within the memory: it grows with the width; the next line may be half as long again,
+        // and a vector that grows holds its old and its new buffer for a moment.
+        const double perBoard = 2.5 * double(MemoryUse()) / width;
         const std::int32_t widest =
             std::int32_t(std::min<double>(KMaxWidth, double(KMaxMemory) / perBoard));
         if (width >= widest) {
