@@ -33,27 +33,6 @@ std::int32_t AddPoints(std::int32_t total, std::int32_t n) {
     return total + points;
 }
 
-// Marks the group at an index; returns its size.
-std::int32_t Flood(const std::uint8_t* grid, int start, std::uint8_t* label, std::uint8_t id) {
-    const std::uint8_t value = grid[start];
-    std::uint8_t stack[KFieldColumns * KRows];
-    int top = 0;
-    stack[top++] = std::uint8_t(start);
-    label[start] = id;
-    std::int32_t size = 0;
-    while (top > 0) {
-        const int index = stack[--top];
-        ++size;
-        for (const int next : {index - 1, index + 1, index - KGridStride, index + KGridStride}) {
-            if (grid[next] == value && label[next] == 0) {
-                label[next] = id;
-                stack[top++] = std::uint8_t(next);
-            }
-        }
-    }
-    return size;
-}
-
 std::uint64_t HashOf(const TSearchBoard& board) {
     std::uint64_t hash = board.Refills * 0x9E3779B97F4A7C15ull;
     for (int offset = KFieldBegin; offset + 8 <= KFieldEnd; offset += 8) {
@@ -107,6 +86,16 @@ inline TCells Grow(TCells seed, TCells colour) {
         }
         seed = next;
     }
+}
+
+// The group at a field cell; no cells for an empty cell or one outside the field.
+TCells GroupAt(const TSearchBoard& board, TSearchCell cell) {
+    if (!InField(cell.Column, cell.Row)) {
+        return 0;
+    }
+    const std::uint8_t colour = board.Grid[GridIndex(cell.Column, cell.Row)];
+    const int bit = cell.Column * KRows + (KRows - 1 - cell.Row);
+    return colour == 0 ? 0 : Grow(TCells(1) << bit, board.Colours[colour]);
 }
 
 // Takes a column's cells from the grid into the colours' cells.
@@ -278,20 +267,12 @@ std::int32_t TSearchPosition::Tile(int column, int row) const {
 }
 
 std::int32_t TSearchPosition::GroupSize(TSearchCell cell) const {
-    if (!InField(cell.Column, cell.Row) || Tile(cell.Column, cell.Row) == 0) {
-        return 0;
-    }
-    const int index = GridIndex(cell.Column, cell.Row);
-    const int bit = cell.Column * KRows + (KRows - 1 - cell.Row);
-    return CountOf(Grow(TCells(1) << bit, Board.Colours[Board.Grid[index]]));
+    return CountOf(GroupAt(Board, cell));
 }
 
 std::int32_t TSearchPosition::Click(TSearchCell cell) {
-    const std::int32_t size = GroupSize(cell);
-    if (size < 2) {
-        return size;
-    }
-    return RemoveGroup(Board, GridIndex(cell.Column, cell.Row), Columns);
+    const TCells group = GroupAt(Board, cell);
+    return CountOf(group) < 2 ? CountOf(group) : RemoveCells(Board, group, Columns);
 }
 
 bool TSearchPosition::GameOver() const {
@@ -309,6 +290,25 @@ TSearchResult TSearch::Best() const {
     return result;
 }
 
+std::vector<TSearchCell> TSearch::LineTo(std::int32_t level, std::uint32_t board) const {
+    std::vector<TSearchCell> line(static_cast<std::size_t>(level));
+    for (std::int32_t at = level; at > 0; --at) {
+        const std::uint32_t packed = Levels[std::size_t(at)][board];
+        line[std::size_t(at - 1)] = CellOf(int(packed & 0xFF));
+        board = packed >> 8;
+    }
+    return line;
+}
+
+void TSearch::Keep(std::vector<TSearchCell> line, std::int32_t points) {
+    std::lock_guard<std::mutex> lock(Mutex);
+    if (!Found || points > Result.Points) {
+        Result.Line = std::move(line);
+        Result.Points = points;
+        Found = true;
+    }
+}
+
 void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index,
                     std::int32_t total) {
     const std::int32_t points = total - Root.Total;
@@ -318,21 +318,10 @@ void TSearch::Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index
             return;
         }
     }
-    std::vector<TSearchCell> line;
+    // Keep compares again: another thread of the beam may have found a better one meanwhile.
+    std::vector<TSearchCell> line = LineTo(level, parent);
     line.push_back(CellOf(index));
-    for (std::int32_t at = level; at > 0; --at) {
-        const std::uint32_t packed = Levels[std::size_t(at)][parent];
-        line.push_back(CellOf(int(packed & 0xFF)));
-        parent = packed >> 8;
-    }
-    std::reverse(line.begin(), line.end());
-    std::lock_guard<std::mutex> lock(Mutex);
-    // The other thread of a beam may have found a better one meanwhile.
-    if (!Found || points > Result.Points) {
-        Result.Line = std::move(line);
-        Result.Points = points;
-        Found = true;
-    }
+    Keep(std::move(line), points);
 }
 
 bool TSearch::Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
@@ -362,25 +351,18 @@ bool TSearch::Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
 
 bool TSearch::Seed(const std::vector<TSearchCell>& line) {
     TSearchBoard board = Root;
-    std::uint8_t label[KGridSize];
     for (const TSearchCell cell : line) {
-        std::memset(label, 0, sizeof label);
-        if (!InField(cell.Column, cell.Row) || board.Grid[GridIndex(cell.Column, cell.Row)] == 0 ||
-            Flood(board.Grid, GridIndex(cell.Column, cell.Row), label, 1) < 2) {
+        const TCells group = GroupAt(board, cell);
+        if (CountOf(group) < 2) {
             return false;
         }
-        RemoveGroup(board, GridIndex(cell.Column, cell.Row), Stream);
+        RemoveCells(board, group, Stream);
     }
     TGroups groups;
     if (FindGroups(board, groups) != 0) {
         return false;
     }
-    std::lock_guard<std::mutex> lock(Mutex);
-    if (!Found || board.Total - Root.Total > Result.Points) {
-        Result.Line = line;
-        Result.Points = board.Total - Root.Total;
-        Found = true;
-    }
+    Keep(line, board.Total - Root.Total);
     return true;
 }
 
@@ -502,13 +484,7 @@ void TSearch::Finish(std::int32_t level) {
         return;
     }
     // The line to the best board of the level, which the beams keep first.
-    std::vector<TSearchCell> line;
-    for (std::uint32_t board = 0, at = std::uint32_t(level); at > 0; --at) {
-        const std::uint32_t packed = Levels[at][board];
-        line.push_back(CellOf(int(packed & 0xFF)));
-        board = packed >> 8;
-    }
-    std::reverse(line.begin(), line.end());
+    std::vector<TSearchCell> line = LineTo(level, 0);
     // Then the best-looking removal each time, to the end.
     TSearchBoard board = Beam0.front();
     TGroups groups;
@@ -530,13 +506,7 @@ void TSearch::Finish(std::int32_t level) {
         RemoveCells(board, groups.Cells[best], Stream);
         line.push_back(CellOf(groups.First[best]));
     }
-    const std::int32_t points = board.Total - Root.Total;
-    std::lock_guard<std::mutex> lock(Mutex);
-    if (!Found || points > Result.Points) {
-        Result.Line = std::move(line);
-        Result.Points = points;
-        Found = true;
-    }
+    Keep(std::move(line), board.Total - Root.Total);
 }
 
 TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point deadline) {

@@ -176,7 +176,11 @@ private:
     // Plays the best board of a beam's level to the end, best-looking removal first, as the
     // line of a beam cut off there; kept when it beats the best.
     void Finish(std::int32_t level);
-    // A line found: kept when it beats the best.
+    // The clicks that lead from the root to a board of a beam's level.
+    std::vector<TSearchCell> LineTo(std::int32_t level, std::uint32_t board) const;
+    // Keeps a line when it beats the best.
+    void Keep(std::vector<TSearchCell> line, std::int32_t points);
+    // A line found that ends the game: the move index from a board of a beam's level.
     void Offer(std::int32_t level, std::uint32_t parent, std::uint8_t index, std::int32_t total);
 
     TSearchBoard Root;
