@@ -98,13 +98,8 @@ TCells GroupAt(const TSearchBoard& board, TSearchCell cell) {
     return colour == 0 ? 0 : Grow(TCells(1) << bit, board.Colours[colour]);
 }
 
-// Takes a column's cells from the grid into the colours' cells.
-void SetColumn(TSearchBoard& board, int column) {
-    const std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
-    std::uint32_t words[KColours + 1] = {};
-    for (int row = 0; row < KRows; ++row) {
-        words[cells[row]] |= 1u << row;
-    }
+// Sets a column of each colour's cells, one bit a row.
+void SetColumnBits(TSearchBoard& board, int column, const std::uint32_t (&words)[KColours + 1]) {
     const TCells keep = ~(TCells((1u << KRows) - 1) << (column * KRows));
     for (int colour = 1; colour <= KColours; ++colour) {
         board.Colours[colour] = (board.Colours[colour] & keep) | TCells(words[colour])
@@ -112,27 +107,64 @@ void SetColumn(TSearchBoard& board, int column) {
     }
 }
 
+// Takes a column's cells from the grid into the colours' cells.
+void SetColumn(TSearchBoard& board, int column) {
+    const std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
+    std::uint32_t words[KColours + 1] = {};
+    for (int row = 0; row < KRows; ++row) {
+        words[cells[row]] |= 1u << row;
+    }
+    SetColumnBits(board, column, words);
+}
+
+// The tiles of a colour's cells with a neighbour of their colour.
+inline TCells Paired(TCells all) {
+    return all &
+           (((all << 1) & KNotBottom) | ((all >> 1) & KNotTop) | (all << KRows) | (all >> KRows));
+}
+
+// The cells of the rows from a row up.
+constexpr TCells RowsFrom(int row) {
+    return row < KRows ? RowMask(row) | RowsFrom(row + 1) : 0;
+}
+
+// In each column, the cells from its lowest cell of a set up.
+inline TCells FillUp(TCells cells) {
+    cells |= (cells << 1) & RowsFrom(1);
+    cells |= (cells << 2) & RowsFrom(2);
+    cells |= (cells << 4) & RowsFrom(4);
+    return cells | ((cells << 8) & RowsFrom(8));
+}
+
+// The bottom cell of each column that holds a cell of a set. Below the top row a column holds
+// at most 2^10 - 1; adding that much to it reaches the top row exactly when it holds any cell.
+inline TCells ColumnsHolding(TCells cells) {
+    constexpr TCells KBelowTop = RowsFrom(0) & ~RowMask(KRows - 1);
+    return ((((cells & KBelowTop) + KBelowTop) | cells) & RowMask(KRows - 1)) >> (KRows - 1);
+}
+
+// Counts a group into the sums.
+inline void AddGroup(TGroupSums& sums, std::int64_t n) {
+    ++sums.Count;
+    sums.Points += n * (n - 1);
+    sums.Grouped += std::int32_t(n);
+}
+
 // How promising a board is, in sixteenths of a point: its score, what its groups make now, an
 // eighth of what each colour would make if all its tiles came together, and four points off for
 // each lone tile. The lone tiles matter most with a preview: a field with few of them goes on
 // taking new columns. Width 300 on 100 deals, mode 1 and mode 2: score and groups alone 825 and
 // 2590, with the colours and lone tiles 887 and 4460.
-std::int64_t Evaluate(const TSearchBoard& board, const TGroups& groups) {
-    std::int64_t now = 0;
-    std::int32_t grouped = 0;
-    for (int id = 1; id <= groups.Count; ++id) {
-        const std::int64_t n = groups.Size[id];
-        now += n * (n - 1);
-        grouped += groups.Size[id];
-    }
+std::int64_t Evaluate(const TSearchBoard& board, const TGroupSums& sums) {
     std::int64_t gathered = 0;
     std::int32_t tiles = 0;
     for (int colour = 1; colour <= KColours; ++colour) {
-        const std::int64_t n = groups.Colours[colour];
+        const std::int64_t n = sums.Colours[colour];
         gathered += n * (n - 1);
-        tiles += groups.Colours[colour];
+        tiles += sums.Colours[colour];
     }
-    return 16 * (std::int64_t(board.Total) + now) + 2 * gathered - 64 * (tiles - grouped);
+    return 16 * (std::int64_t(board.Total) + sums.Points) + 2 * gathered -
+           64 * (tiles - sums.Grouped);
 }
 
 } // namespace
@@ -168,10 +200,7 @@ std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups) {
     for (int colour = 1; colour <= KColours; ++colour) {
         const TCells all = colours[colour];
         groups.Colours[colour] = CountOf(all);
-        // The tiles with a neighbour of their colour.
-        TCells paired = all & (((all << 1) & KNotBottom) | ((all >> 1) & KNotTop) | (all << KRows) |
-                               (all >> KRows));
-        while (paired != 0) {
+        for (TCells paired = Paired(all); paired != 0;) {
             const int first = LowestOf(paired);
             const TCells group = Grow(TCells(1) << first, all);
             paired &= ~group;
@@ -184,6 +213,70 @@ std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups) {
     return groups.Count;
 }
 
+bool TGroupSums::operator==(const TGroupSums& other) const {
+    return Count == other.Count && Points == other.Points && Grouped == other.Grouped &&
+           std::equal(Colours, Colours + KColours + 1, other.Colours);
+}
+
+TGroupSums SumsOf(const TGroups& groups) {
+    TGroupSums sums;
+    for (int id = 1; id <= groups.Count; ++id) {
+        AddGroup(sums, groups.Size[id]);
+    }
+    std::copy(groups.Colours, groups.Colours + KColours + 1, sums.Colours);
+    return sums;
+}
+
+TGroupSums ChildSums(const TSearchBoard& board, const TGroups& groups, int id,
+                     const TSearchBoard& child) {
+    const TCells removed = groups.Cells[id];
+    TCells tiles = 0;
+    for (int colour = 1; colour <= KColours; ++colour) {
+        tiles |= board.Colours[colour];
+    }
+    // The bottom cells of the columns that closed.
+    const TCells closed = ColumnsHolding(removed) & ~ColumnsHolding(tiles & ~removed);
+    // How far a column moves: one column right for each that closed to its right.
+    std::uint8_t moves[KFieldColumns + 1] = {};
+    for (int column = KFieldColumns - 1; column >= 0 && closed != 0; --column) {
+        moves[column] = std::uint8_t(moves[column + 1] + (closed >> ((column + 1) * KRows) & 1));
+    }
+    const int entered = moves[0] + int(closed & 1);
+    // A group stays as it was unless it lies in or beside the cells that changed, those from the
+    // lowest removed one of each column up; or in column 0, which has a new column at its left
+    // once one closed.
+    const TCells near =
+        Spread(FillUp(removed)) | (closed != 0 ? TCells((1u << KRows) - 1) : TCells(0));
+    TGroupSums sums;
+    TCells kept = 0;
+    for (int other = 1; other <= groups.Count; ++other) {
+        const TCells cells = groups.Cells[other];
+        if (other == id || (cells & near) != 0) {
+            continue;
+        }
+        kept |= cells << (KRows * moves[LowestOf(cells) / KRows]);
+        AddGroup(sums, groups.Size[other]);
+    }
+    // The tiles of each colour: the board's, less the group, with the columns that entered.
+    std::copy(groups.Colours, groups.Colours + KColours + 1, sums.Colours);
+    sums.Colours[board.Grid[groups.First[id]]] -= groups.Size[id];
+    for (int column = 0; column < entered; ++column) {
+        for (int row = 0; row < KRows; ++row) {
+            ++sums.Colours[child.Grid[(column + 1) * KGridStride + row]];
+        }
+    }
+    sums.Colours[0] = 0;
+    for (int colour = 1; colour <= KColours; ++colour) {
+        const TCells all = child.Colours[colour];
+        for (TCells paired = Paired(all) & ~kept; paired != 0;) {
+            const TCells group = Grow(TCells(1) << LowestOf(paired), all);
+            paired &= ~group;
+            AddGroup(sums, CountOf(group));
+        }
+    }
+    return sums;
+}
+
 std::int32_t RemoveCells(TSearchBoard& board, TCells removed, const TColumnStream& stream) {
     const std::int32_t size = CountOf(removed);
     for (int column = 0; column < KFieldColumns; ++column) {
@@ -193,14 +286,17 @@ std::int32_t RemoveCells(TSearchBoard& board, TCells removed, const TColumnStrea
             continue;
         }
         std::uint8_t* cells = board.Grid + (column + 1) * KGridStride;
+        std::uint32_t words[KColours + 1] = {};
         int write = 0;
         for (int row = 0; row < KRows; ++row) {
-            if (cells[row] != 0 && (marks >> row & 1) == 0) {
-                cells[write++] = cells[row];
+            const std::uint8_t tile = cells[row];
+            if (tile != 0 && (marks >> row & 1) == 0) {
+                words[tile] |= 1u << write;
+                cells[write++] = tile;
             }
         }
         std::memset(cells + write, 0, std::size_t(KRows - write));
-        SetColumn(board, column);
+        SetColumnBits(board, column, words);
         if (write == 0) {
             // The columns to the left move one place right; a new one enters at the left.
             std::uint8_t* first = board.Grid + KGridStride;
@@ -328,7 +424,6 @@ bool TSearch::Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
                      const std::atomic<bool>& cancel, TClock::time_point deadline,
                      std::vector<TCandidate>& candidates) {
     TGroups groups;
-    TGroups childGroups;
     for (std::uint32_t parent = begin; parent < end; ++parent) {
         if (cancel.load(std::memory_order_relaxed) || TClock::now() >= deadline) {
             return false;
@@ -338,12 +433,12 @@ bool TSearch::Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,
         for (int id = 1; id <= groups.Count; ++id) {
             TSearchBoard child = board;
             RemoveCells(child, groups.Cells[id], Stream);
-            if (FindGroups(child, childGroups) == 0) {
+            const TGroupSums sums = ChildSums(board, groups, id, child);
+            if (sums.Count == 0) {
                 Offer(level, parent, groups.First[id], child.Total);
                 continue;
             }
-            candidates.push_back(
-                {Evaluate(child, childGroups), HashOf(child), parent, groups.First[id]});
+            candidates.push_back({Evaluate(child, sums), HashOf(child), parent, groups.First[id]});
         }
     }
     return true;
@@ -364,6 +459,15 @@ bool TSearch::Seed(const std::vector<TSearchCell>& line) {
     }
     Keep(line, board.Total - Root.Total);
     return true;
+}
+
+std::size_t TSearch::SortFront(std::vector<TCandidate>& candidates, std::size_t begin,
+                               std::size_t count) {
+    const auto first = candidates.begin() + std::ptrdiff_t(begin);
+    const auto end = first + std::ptrdiff_t(std::min(count, candidates.size() - begin));
+    std::nth_element(first, end, candidates.end(), Better);
+    std::sort(first, end, Better);
+    return std::size_t(end - candidates.begin());
 }
 
 bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
@@ -391,6 +495,7 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         const std::int32_t threads = boards >= KSplitBoards ? Threads : 1;
         Shares.resize(std::size_t(threads));
         std::vector<char> done(std::size_t(threads), 0);
+        std::vector<std::size_t> sorted(std::size_t(threads), 0);
         const auto expand = [&](std::int32_t share) {
             std::vector<TCandidate>& mine = Shares[std::size_t(share)];
             mine.clear();
@@ -400,7 +505,7 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
             };
             done[std::size_t(share)] =
                 Expand(level, cut(share), cut(share + 1), cancel, deadline, mine);
-            std::sort(mine.begin(), mine.end(), Better);
+            sorted[std::size_t(share)] = SortFront(mine, 0, std::size_t(width));
         };
         std::vector<std::thread> helpers;
         for (std::int32_t share = 1; share < threads; ++share) {
@@ -450,6 +555,10 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
                 break;
             }
             const TCandidate& candidate = Shares[from][heads[from]++];
+            if (heads[from] == sorted[from]) {
+                // Boards met twice were passed over: the next quarter width in order.
+                sorted[from] = SortFront(Shares[from], sorted[from], std::size_t(width) / 4 + 1);
+            }
             // Open addressing over the hashes taken; 0 marks a free slot.
             const std::uint64_t hash = candidate.Hash | 1;
             std::size_t slot = std::size_t(hash >> 20) & (slots - 1);
@@ -488,16 +597,15 @@ void TSearch::Finish(std::int32_t level) {
     // Then the best-looking removal each time, to the end.
     TSearchBoard board = Beam0.front();
     TGroups groups;
-    TGroups childGroups;
     while (FindGroups(board, groups) != 0) {
         std::int64_t bestValue = std::numeric_limits<std::int64_t>::min();
         int best = 1;
         for (int id = 1; id <= groups.Count; ++id) {
             TSearchBoard child = board;
             RemoveCells(child, groups.Cells[id], Stream);
-            const std::int64_t value = FindGroups(child, childGroups) == 0
-                                           ? 16 * std::int64_t(child.Total)
-                                           : Evaluate(child, childGroups);
+            const TGroupSums sums = ChildSums(board, groups, id, child);
+            const std::int64_t value =
+                sums.Count == 0 ? 16 * std::int64_t(child.Total) : Evaluate(child, sums);
             if (value > bestValue) {
                 bestValue = value;
                 best = id;

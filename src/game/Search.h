@@ -81,6 +81,22 @@ struct TGroups {
 
 // Finds the groups of a board; returns the number of groups of two or more.
 std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups);
+
+// What the evaluation of a board reads of its groups: how many, the points they make now, the
+// tiles in them; and each colour's count of tiles.
+struct TGroupSums {
+    std::int32_t Count = 0;
+    std::int64_t Points = 0;
+    std::int32_t Grouped = 0;
+    std::int32_t Colours[KColours + 1] = {};
+    bool operator==(const TGroupSums& other) const;
+};
+TGroupSums SumsOf(const TGroups& groups);
+// The sums of child, the board that removing group id leaves of board, from board's groups:
+// the groups away from the cells that changed are the same, only moved with their columns, so
+// only the cells near the removal are searched again. Equal to SumsOf of child's groups.
+TGroupSums ChildSums(const TSearchBoard& board, const TGroups& groups, int id,
+                     const TSearchBoard& child);
 // Removes the group at a grid index as TGame::RemoveTiles does: tiles fall, each empty column is
 // closed from the left and refilled. Returns the size of the group.
 std::int32_t RemoveGroup(TSearchBoard& board, int index, const TColumnStream& stream);
@@ -166,6 +182,10 @@ private:
     // A level narrower than this is not shared out: starting a thread would cost more.
     static constexpr std::uint32_t KSplitBoards = 256;
 
+    // Puts the best count of the candidates from begin in order, the worse after them; returns
+    // where the order ends. A beam takes the best width of a level's children and few more.
+    static std::size_t SortFront(std::vector<TCandidate>& candidates, std::size_t begin,
+                                 std::size_t count);
     // The children of the boards begin to end of a beam's level, evaluated into candidates, and
     // the lines of those that end the game offered; false when stopped.
     bool Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,

@@ -58,7 +58,9 @@ class TestSearch : public QObject {
 
 private slots:
     // Random play over several games on one board (a deal after the first starts from the
-    // preview the last one left): the search's rules and the game's agree after every removal.
+    // preview the last one left): the search's rules and the game's agree after every removal,
+    // and the groups after each possible removal, taken over from the board's where the removal
+    // left them, are those found afresh.
     void rulesAgree_data() { AddModes(); }
     void rulesAgree() {
         QFETCH(int, modus);
@@ -68,6 +70,15 @@ private slots:
             for (int game = 0; game < 5; ++game, f.Game.InitGame()) {
                 TSearchPosition position = f.Position();
                 while (!position.GameOver()) {
+                    const TSearchBoard& board = position.SearchBoard();
+                    TGroups groups, childGroups;
+                    const int count = FindGroups(board, groups);
+                    for (int id = 1; id <= count; ++id) {
+                        TSearchBoard child = board;
+                        RemoveCells(child, groups.Cells[id], position.Stream());
+                        FindGroups(child, childGroups);
+                        QVERIFY(ChildSums(board, groups, id, child) == SumsOf(childGroups));
+                    }
                     TSearchCell cell{std::int8_t(player.Random(KFieldColumns)),
                                      std::int8_t(player.Random(KRows))};
                     const int size = position.Click(cell);
