@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The Brimbal authors
 #
-# Configures and builds Brimbal into a build directory: build.sh [--sanitize] [TARGET]
-# Builds everything, or only TARGET (such as brimbal, the game).
+# Configures and builds Brimbal into a build directory: build.sh [--sanitize|--threads] [TARGET]
+# Builds everything, or only TARGET (such as brimbal, the game). --sanitize builds with
+# AddressSanitizer and UndefinedBehaviorSanitizer, --threads with ThreadSanitizer.
 # Prints the build directory on standard output; everything else goes to standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,10 @@ args=()
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-sanitize
     args+=(-DBRIMBAL_SANITIZE=ON -DBRIMBAL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
+    shift
+elif [ "${1:-}" = "--threads" ]; then
+    build_dir=build-tsan
+    args+=(-DBRIMBAL_TSAN=ON -DBRIMBAL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo)
     shift
 fi
 targets=()

@@ -4,7 +4,8 @@
 #
 # Installs what is missing, builds Brimbal and runs every test.
 #   scripts/test.sh             normal build in build/
-#   scripts/test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
+#   scripts/test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/,
+#                               then the search's test with ThreadSanitizer in build-tsan/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +27,11 @@ if [ "$mode" = "--sanitize" ]; then
 fi
 
 ctest --test-dir "$build_dir" --output-on-failure --timeout 600
+
+if [ "$mode" = "--sanitize" ]; then
+    # The search shares a level's boards out to threads of its own. Its test under
+    # ThreadSanitizer; the other tests use Qt's threads, which are not built for it.
+    tsan_dir=$(scripts/build.sh --threads tst_search)
+    TSAN_OPTIONS="halt_on_error=1:exitcode=25" \
+        ctest --test-dir "$tsan_dir" -R '^tst_search$' --output-on-failure --timeout 600
+fi

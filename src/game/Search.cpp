@@ -493,6 +493,16 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         // Each thread expands a share of the boards and sorts its children, best first.
         const std::uint32_t boards = std::uint32_t(Beam0.size());
         const std::int32_t threads = boards >= KSplitBoards ? Threads : 1;
+        if (threads > 1) {
+            // The stream deals its columns when first asked for, which the threads must not do
+            // at once: deal all that this level's removals can take first, a column for each
+            // field column at most.
+            std::uint32_t refills = 0;
+            for (const TSearchBoard& board : Beam0) {
+                refills = std::max(refills, board.Refills);
+            }
+            Stream.Column(refills + KFieldColumns);
+        }
         Shares.resize(std::size_t(threads));
         std::vector<char> done(std::size_t(threads), 0);
         std::vector<std::size_t> sorted(std::size_t(threads), 0);

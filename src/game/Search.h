@@ -39,7 +39,8 @@ struct TSearchCell {
 // The columns that enter the field at the left, in order: the preview column as it stands, then
 // those that a copy of the game's generator deals after it. The k-th refill of a game always
 // takes the k-th of them, whatever was removed before, so a board only keeps its count of
-// refills. Columns are dealt when first asked for.
+// refills. Columns are dealt when first asked for: several threads may read those dealt, but
+// only one may deal.
 class TColumnStream {
 public:
     // From a board of a mode without a preview: every refill is empty.
