@@ -180,7 +180,12 @@ const std::uint8_t* TColumnStream::Column(std::uint32_t k) const {
     if (!Dealing) {
         return nullptr;
     }
-    while (Columns.size() <= std::size_t(k) * KRows) {
+    DealTo(k);
+    return Columns.data() + std::size_t(k) * KRows;
+}
+
+void TColumnStream::DealTo(std::uint32_t k) const {
+    while (Dealing && Columns.size() <= std::size_t(k) * KRows) {
         // As TGame::DealPreview: the top row of the run, then its tiles from the bottom up.
         const std::int32_t top = Random.Random(KRows);
         const std::size_t begin = Columns.size();
@@ -190,7 +195,6 @@ const std::uint8_t* TColumnStream::Column(std::uint32_t k) const {
                 std::uint8_t(Random.Random(KColours) + 1);
         }
     }
-    return Columns.data() + std::size_t(k) * KRows;
 }
 
 std::int32_t FindGroups(const TSearchBoard& board, TGroups& groups) {
@@ -494,14 +498,12 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         const std::uint32_t boards = std::uint32_t(Beam0.size());
         const std::int32_t threads = boards >= KSplitBoards ? Threads : 1;
         if (threads > 1) {
-            // The stream deals its columns when first asked for, which the threads must not do
-            // at once: deal all that this level's removals can take first, a column for each
-            // field column at most.
+            // The columns this level's removals can take in: one for each field column at most.
             std::uint32_t refills = 0;
             for (const TSearchBoard& board : Beam0) {
                 refills = std::max(refills, board.Refills);
             }
-            Stream.Column(refills + KFieldColumns);
+            Stream.DealTo(refills + KFieldColumns);
         }
         Shares.resize(std::size_t(threads));
         std::vector<char> done(std::size_t(threads), 0);

@@ -39,8 +39,8 @@ struct TSearchCell {
 // The columns that enter the field at the left, in order: the preview column as it stands, then
 // those that a copy of the game's generator deals after it. The k-th refill of a game always
 // takes the k-th of them, whatever was removed before, so a board only keeps its count of
-// refills. Columns are dealt when first asked for: several threads may read those dealt, but
-// only one may deal.
+// refills. Columns are dealt when first asked for, which only one thread may do at a time:
+// before threads share a stream, DealTo deals all that they will read.
 class TColumnStream {
 public:
     // From a board of a mode without a preview: every refill is empty.
@@ -50,6 +50,8 @@ public:
 
     // The k-th column to enter, from the bottom row up; nullptr for an empty one.
     const std::uint8_t* Column(std::uint32_t k) const;
+    // Deals the columns up to the k-th.
+    void DealTo(std::uint32_t k) const;
 
 private:
     bool Dealing = false;
