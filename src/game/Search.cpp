@@ -465,15 +465,6 @@ bool TSearch::Seed(const std::vector<TSearchCell>& line) {
     return true;
 }
 
-std::size_t TSearch::SortFront(std::vector<TCandidate>& candidates, std::size_t begin,
-                               std::size_t count) {
-    const auto first = candidates.begin() + std::ptrdiff_t(begin);
-    const auto end = first + std::ptrdiff_t(std::min(count, candidates.size() - begin));
-    std::nth_element(first, end, candidates.end(), Better);
-    std::sort(first, end, Better);
-    return std::size_t(end - candidates.begin());
-}
-
 bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
                    TClock::time_point deadline) {
     Beam0.assign(1, Root);
@@ -517,7 +508,8 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
             };
             done[std::size_t(share)] =
                 Expand(level, cut(share), cut(share + 1), cancel, deadline, mine);
-            sorted[std::size_t(share)] = SortFront(mine, 0, std::size_t(width));
+            // A beam takes the best width of them and few more.
+            sorted[std::size_t(share)] = SortFront(mine, 0, std::size_t(width), Better);
         };
         std::vector<std::thread> helpers;
         for (std::int32_t share = 1; share < threads; ++share) {
@@ -569,7 +561,8 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
             const TCandidate& candidate = Shares[from][heads[from]++];
             if (heads[from] == sorted[from]) {
                 // Boards met twice were passed over: the next quarter width in order.
-                sorted[from] = SortFront(Shares[from], sorted[from], std::size_t(width) / 4 + 1);
+                sorted[from] =
+                    SortFront(Shares[from], sorted[from], std::size_t(width) / 4 + 1, Better);
             }
             // Open addressing over the hashes taken; 0 marks a free slot.
             const std::uint64_t hash = candidate.Hash | 1;

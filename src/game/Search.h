@@ -140,6 +140,17 @@ struct TSearchResult {
     std::uint64_t Positions = 0; // the boards looked at so far
 };
 
+// Puts the best count of the items from begin in order, the worse after them; returns where
+// the order ends. Called again from there, it orders the next ones as a whole sort would have.
+template <typename T, typename TBetter>
+std::size_t SortFront(std::vector<T>& items, std::size_t begin, std::size_t count, TBetter better) {
+    const auto first = items.begin() + std::ptrdiff_t(begin);
+    const auto end = first + std::ptrdiff_t(std::min(count, items.size() - begin));
+    std::nth_element(first, end, items.end(), better);
+    std::sort(first, end, better);
+    return std::size_t(end - items.begin());
+}
+
 // An anytime search: beam searches of growing width over copies of the position, each a whole
 // line to the end of the game; the best line so far is kept. Run it on a worker thread; Best()
 // may be asked from any thread meanwhile.
@@ -185,10 +196,6 @@ private:
     // A level narrower than this is not shared out: starting a thread would cost more.
     static constexpr std::uint32_t KSplitBoards = 256;
 
-    // Puts the best count of the candidates from begin in order, the worse after them; returns
-    // where the order ends. A beam takes the best width of a level's children and few more.
-    static std::size_t SortFront(std::vector<TCandidate>& candidates, std::size_t begin,
-                                 std::size_t count);
     // The children of the boards begin to end of a beam's level, evaluated into candidates, and
     // the lines of those that end the game offered; false when stopped.
     bool Expand(std::int32_t level, std::uint32_t begin, std::uint32_t end,

@@ -114,6 +114,29 @@ private slots:
         }
     }
 
+    // Ordered a few at a time from the front, with many equal values among them, a list ends as
+    // a whole sort orders it, and each step's front holds the best of what was left.
+    void sortFrontOrders() {
+        TRandom random(7);
+        for (int round = 0; round < 200; ++round) {
+            std::vector<int> items(std::size_t(random.Random(300)));
+            for (int& item : items) {
+                item = random.Random(40);
+            }
+            std::vector<int> sorted = items;
+            std::sort(sorted.begin(), sorted.end(), std::greater<>());
+            const std::size_t step = std::size_t(random.Random(60) + 1);
+            for (std::size_t at = 0; at < items.size();) {
+                const std::size_t end = SortFront(items, at, step, std::greater<>());
+                QCOMPARE(end, std::min(items.size(), at + step));
+                QVERIFY(std::equal(items.begin() + std::ptrdiff_t(at),
+                                   items.begin() + std::ptrdiff_t(end),
+                                   sorted.begin() + std::ptrdiff_t(at)));
+                at = end;
+            }
+        }
+    }
+
     // Cancelled from another thread, the search stops at once with its best line so far, which
     // clicked on the game makes the points claimed and ends the game; so does a search seeded with
     // the line's rest after its first click, no worse.
