@@ -481,7 +481,7 @@ bool TSearch::Beam(std::int32_t width, const std::atomic<bool>& cancel,
         LevelBytes += kept.capacity() * sizeof(std::uint32_t);
     }
     for (std::int32_t level = 0; !Beam0.empty(); ++level) {
-        if (MemoryUse() > KMaxMemory) {
+        if (MemoryUse() > MaxMemory) {
             Finish(level);
             return false;
         }
@@ -643,7 +643,7 @@ TSearchResult TSearch::Run(const std::atomic<bool>& cancel, TClock::time_point d
         // and a vector that grows holds its old and its new buffer for a moment.
         const double perBoard = 2.5 * double(MemoryUse()) / width;
         const std::int32_t widest =
-            std::int32_t(std::min<double>(KMaxWidth, double(KMaxMemory) / perBoard));
+            std::int32_t(std::min<double>(KMaxWidth, double(MaxMemory) / perBoard));
         if (width >= widest) {
             break;
         }

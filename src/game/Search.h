@@ -177,9 +177,10 @@ public:
     // One beam search of the given width; false when stopped before its end.
     bool Beam(std::int32_t width, const std::atomic<bool>& cancel, TClock::time_point deadline);
 
-    // The widest beam Run tries; it also keeps the memory below KMaxMemory.
+    // The widest beam Run tries; it also keeps the memory below a limit, KMaxMemory unless told.
     static constexpr std::int32_t KMaxWidth = 1 << 17;
     static constexpr std::size_t KMaxMemory = std::size_t(64) << 20;
+    void LimitMemory(std::size_t bytes) { MaxMemory = bytes; }
 
 private:
     struct TCandidate {
@@ -220,6 +221,7 @@ private:
     std::vector<TSearchBoard> Beam0, Beam1;
     std::vector<std::vector<TCandidate>> Shares; // the children each thread found, best first
     std::int32_t Threads = 1;
+    std::size_t MaxMemory = KMaxMemory;
     std::vector<std::uint64_t> Seen; // the hashes of the boards taken into the next level
     std::size_t LevelBytes = 0;      // what the levels of the current beam hold
 

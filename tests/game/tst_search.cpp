@@ -114,6 +114,28 @@ private slots:
         }
     }
 
+    // Held to a small memory, a search with no deadline still ends, and a beam too wide for it is
+    // cut and played to the end: their lines make the points claimed and end the game.
+    void memoryBounds_data() { AddModes(); }
+    void memoryBounds() {
+        QFETCH(int, modus);
+        const std::atomic<bool> cancel{false};
+        const auto never = TSearch::TClock::time_point::max();
+        for (const bool whole : {true, false}) {
+            TFixture f(modus, 3);
+            TSearch search(f.Position());
+            search.LimitMemory(std::size_t(1) << 20);
+            if (whole) {
+                search.Run(cancel, never);
+            } else {
+                QVERIFY(!search.Beam(1 << 16, cancel, never));
+            }
+            QVERIFY(f.Play(search.Best().Line));
+            QCOMPARE(f.Game.Total(), search.Best().Points);
+            QVERIFY(!f.Game.GameRunning());
+        }
+    }
+
     // Ordered a few at a time from the front, with many equal values among them, a list ends as
     // a whole sort orders it, and each step's front holds the best of what was left.
     void sortFrontOrders() {
